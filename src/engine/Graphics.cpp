@@ -105,22 +105,27 @@ void Graphics::drawSprite(const SpriteData& spriteData, COLOR_ARGB color)
 
     // The centre is computed with whole-pixel halves, then scaled: the image scales
     // and turns about that point.
-    D3DXVECTOR2 spriteCenter(static_cast<float>(spriteData.width / 2) * spriteData.scale,
+    const D3DXVECTOR2 spriteCenter(static_cast<float>(spriteData.width / 2) * spriteData.scale,
                              static_cast<float>(spriteData.height / 2) * spriteData.scale);
-    D3DXVECTOR2 translate(spriteData.x, spriteData.y);
-    D3DXVECTOR2 scaling(spriteData.scale, spriteData.scale);
-    if (spriteData.flipHorizontal) {
-        scaling.x *= -1;
-        spriteCenter.x -= static_cast<float>(spriteData.width) * spriteData.scale;
-        translate.x += static_cast<float>(spriteData.width) * spriteData.scale;
-    }
-    if (spriteData.flipVertical) {
-        scaling.y *= -1;
-        spriteCenter.y -= static_cast<float>(spriteData.height) * spriteData.scale;
-        translate.y += static_cast<float>(spriteData.height) * spriteData.scale;
-    }
+    const D3DXVECTOR2 translate(spriteData.x, spriteData.y);
+    const D3DXVECTOR2 scaling(spriteData.scale, spriteData.scale);
     D3DXMATRIX matrix;
     D3DXMatrixTransformation2D(&matrix, &spriteCenter, 0.0f, &scaling, &spriteCenter, spriteData.angle, &translate);
+    if (spriteData.flipHorizontal || spriteData.flipVertical) {
+        // Mirror the frame within its own rectangle first, so that a flipped image
+        // stays exactly where the unflipped one is and turns about the same point.
+        D3DXMATRIX mirror;
+        D3DXMatrixIdentity(&mirror);
+        if (spriteData.flipHorizontal) {
+            mirror.m[0][0] = -1;
+            mirror.m[3][0] = static_cast<float>(spriteData.width);
+        }
+        if (spriteData.flipVertical) {
+            mirror.m[1][1] = -1;
+            mirror.m[3][1] = static_cast<float>(spriteData.height);
+        }
+        D3DXMatrixMultiply(&matrix, &mirror, &matrix);
+    }
     sprite->SetTransform(&matrix);
     sprite->Draw(spriteData.texture, &spriteData.rect, color);
 }

@@ -37,6 +37,8 @@ struct D3DXMATRIX {
 };
 
 D3DXMATRIX* D3DXMatrixIdentity(D3DXMATRIX* out);
+// out = a then b (a point is transformed by a first); out may be a or b.
+D3DXMATRIX* D3DXMatrixMultiply(D3DXMATRIX* out, const D3DXMATRIX* a, const D3DXMATRIX* b);
 D3DXMATRIX* D3DXMatrixTransformation2D(D3DXMATRIX* out, const D3DXVECTOR2* scalingCenter, float scalingRotation,
                                        const D3DXVECTOR2* scaling, const D3DXVECTOR2* rotationCenter, float rotation,
                                        const D3DXVECTOR2* translation);

@@ -12,6 +12,20 @@ D3DXMATRIX* D3DXMatrixIdentity(D3DXMATRIX* out)
     return out;
 }
 
+D3DXMATRIX* D3DXMatrixMultiply(D3DXMATRIX* out, const D3DXMATRIX* a, const D3DXMATRIX* b)
+{
+    D3DXMATRIX r;
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) sum += a->m[i][k] * b->m[k][j];
+            r.m[i][j] = sum;
+        }
+    }
+    *out = r;
+    return out;
+}
+
 namespace {
 
 // 2-D affine transforms as a 2x2 part and a translation, row-vector convention.
