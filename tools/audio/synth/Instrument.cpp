@@ -307,14 +307,14 @@ public:
                 }
             }
         } else if (p == "hat" || p == "openhat" || p == "shaker") {
-            const double tau = (p == "hat" ? 0.022 : p == "openhat" ? 0.16 : 0.035) * decay_; // 7 tau long
+            const double tau = (p == "hat" ? 0.022 : p == "openhat" ? 0.09 : 0.035) * decay_; // 7 tau long
             resize(out, seconds(n), rate);
             Filter high;
             high.set(p == "shaker" ? 5500 : 7500, 0.1, rate);
             for (size_t i = 0; i < out.size(); ++i) {
                 const double t = i / rate;
                 const double attack = p == "shaker" ? std::min(1.0, t / 0.012) : std::min(1.0, t / 0.0005);
-                out[i] = v * 0.5 * high.tick(noise.next()).high * std::exp(-t / tau) * attack;
+                out[i] = v * 0.4 * high.tick(noise.next()).high * std::exp(-t / tau) * attack;
             }
         } else if (p == "tom") {
             resize(out, seconds(n), rate);
@@ -341,7 +341,7 @@ private:
     static const Place* placeOf(const std::string& p) {
         // Placed as a drummer sitting in front of the listener would hear them.
         static const Place places[] = {{"kick", 0, 0.45},      {"snare", 0.05, 0.3},  {"clap", -0.05, 0.35},
-                                       {"hat", 0.35, 0.16},    {"openhat", 0.35, 1.1}, {"shaker", -0.4, 0.25},
+                                       {"hat", 0.35, 0.16},    {"openhat", 0.35, 0.63}, {"shaker", -0.4, 0.25},
                                        {"tom", -0.25, 0.4},    {"crash", -0.3, 2.2}};
         for (const Place& place : places)
             if (p == place.piece) return &place;

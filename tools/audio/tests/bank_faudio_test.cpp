@@ -135,6 +135,16 @@ TEST(FAudio, LoadsWrittenBanksWithTheGameCueIndices) {
     fs::remove_all(dir);
 }
 
+// The banks the game ships, as committed.
+TEST(FAudio, LoadsTheCommittedBanks) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    const fs::path dir = GROCERUSH_AUDIO_DIR;
+    ASSERT_TRUE(fs::exists(dir / "Wave Bank.xwb"));
+    ASSERT_TRUE(fs::exists(dir / "Sound Bank.xsb"));
+    Engine e(dir);
+    expectGameCueIndices(e);
+}
+
 // ---------------------------------------------------------------- what the engine plays
 
 // 10 ms RMS windows of SDL's disk capture (the engine mixes to 32-bit float stereo).
