@@ -1,0 +1,62 @@
+#pragma once
+// Another shopper: stands, walks back and forth along one axis, or follows a route
+// of markers, at half its velocity. Levels push it back out of the markers it runs
+// into and make it turn.
+
+#include "Entity.h"
+
+enum ShopperMode { STANDING = 0, PATROL_HORIZONTAL = 1, PATROL_VERTICAL = 2, ROUTE = 3, HALTED = 4 };
+
+namespace shopperNS {
+constexpr int WIDTH = 100;
+constexpr int HEIGHT = 100;
+constexpr int TEXTURE_COLS = 4;
+constexpr const char* TEXTURE = "resources\\images\\obstacles.png";
+} // namespace shopperNS
+
+class EnemyBase : public Entity {
+public:
+    EnemyBase();
+    void update(float frameTime) override;
+    void turnAround() override;
+    virtual void standStill() { mode = STANDING; }
+    virtual void patrolHorizontally() { mode = PATROL_HORIZONTAL; }
+    virtual void patrolVertically() { mode = PATROL_VERTICAL; }
+    virtual void followRoute() { mode = ROUTE; }
+    virtual void halt() { mode = HALTED; }
+    virtual void draw() { drawColoredTexture(graphicsNS::WHITE, 0); }
+    bool initialize(Game* game, int width, int height, int columns, TextureManager* texture) override;
+    // A quarter turn anticlockwise on screen, on a route only.
+    void turnAtMarker();
+
+    ShopperMode getMode() const { return mode; }
+    int getFrameUp() const { return frameUp; }
+    int getFrameDown() const { return frameDown; }
+    int getFrameLeft() const { return frameLeft; }
+    int getFrameRight() const { return frameRight; }
+
+protected:
+    void faceDirection(int newDirection);
+
+    ShopperMode mode;
+    int frameRight;
+    int frameLeft;
+    int frameUp;
+    int frameDown;
+};
+
+class BlondePerson : public EnemyBase {
+public:
+    BlondePerson();
+};
+
+class GingerPerson : public EnemyBase {
+public:
+    GingerPerson();
+};
+
+// A turning point for the shoppers: never drawn, never touches the trolley.
+class InvisibleMarker : public Entity {
+public:
+    InvisibleMarker();
+};
