@@ -33,7 +33,7 @@ FloorStyle styleFor(int level) {
     case 8: return {Pattern::Large, 96, mix(w, pal::grey, 0.3), mix(w, pal::shelf, 0.22), pal::clear};
     case 9: return {Pattern::Checker, 48, mix(pal::paper, pal::leaf, 0.1), mix(pal::cream, pal::leaf, 0.3),
                     pal::clear};
-    default: return {Pattern::Checker, 64, pal::paper, mix(pal::cream, pal::tomato, 0.3), pal::clear};
+    default: return {Pattern::Checker, 64, pal::paper, mix(pal::cream, pal::tomato, 0.24), pal::clear};
   }
 }
 
@@ -186,18 +186,6 @@ void checkoutLane(cairo_t* cr) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
-// A slow-zone level also gets a painted warning on the floor beside each puddle.
-void puddleWarnings(cairo_t* cr, const Level& level) {
-  for (const Placed& o : level.obstacles) {
-    if (o.frame != 9) continue;
-    double cx = o.x + 50, cy = o.y + 50;
-    double y = cy + 52 * o.scale + 10;
-    if (y > 760) y = cy - 52 * o.scale - 4;
-    Font f = fitted("SLOW", stencil(16), 60);
-    text(cr, "SLOW", f, cx, y, rgb(0xF2B632, 0.55), 0.5);
-  }
-}
-
 void lighting(cairo_t* cr) {
   // Ceiling lights: a soft bright pool mid-floor, gently darker corners.
   radial(cr, 580, 380, 620, rgb(0xFFFFFF, 0.08), rgb(0x2B2D42, 0.09));
@@ -214,7 +202,6 @@ Surface makeFloor(const Level& level) {
   tiles(cr, st, rng);
   wear(cr, level, rng);
   checkoutLane(cr);
-  puddleWarnings(cr, level);
   lighting(cr);
   paintNotepadPaper(cr, level);
   return s;

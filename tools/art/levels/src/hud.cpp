@@ -84,7 +84,8 @@ Surface makeChecklist() {
       cairo_paint_with_alpha(cr, 0.55);
       double len = measure(line.word, fitted(line.word, listHand(25), w)).w;
       markerStroke(cr, x - 3, x + len + 3, 21, line.unticked);
-      if (x + len + 20 <= wordRight + 6) tick(cr, x + len + 11, 19);
+      // The tick goes after the word, or over its end when the line is full.
+      tick(cr, std::min(x + len + 11, wordRight + 2 - std::max(0.0, line.dx)), 19);
     });
   }
   // Heading of the printed wanted lists.

@@ -19,40 +19,43 @@ Color steel() { return rgb(0xC9D2DA); }
 const Color goods[] = {pal::red,    pal::yellow, pal::teal, pal::orange, pal::purple,
                        pal::leaf,   pal::sky,    pal::pink, pal::white,  pal::tomato};
 
-// One facing of goods seen from above along a shelf edge: boxes, cans and bottles in a row.
+// One section of a shelf face seen from above: a single product in rows of facings, as shops
+// stock them, so a shelf reads as blocks of colour rather than confetti.
 void goodsRow(cairo_t* cr, Rng& rng, double x, double y0, double y1, double depth, int style) {
+  int kind = style == 1 ? 1 + rng.below(2) : rng.below(3);
+  Color c = goods[rng.below(10)];
+  Color accent = goods[rng.below(10)];
   double y = y0;
-  while (y < y1 - 4) {
-    int kind = rng.below(3);
-    if (style == 1) kind = rng.below(2) ? 1 : 2;
-    Color c = goods[rng.below(10)];
-    if (kind == 0) {  // a box, its top and a bit of its face
-      double len = std::min(y1 - y, rng.range(9, 15));
-      roundedRect(cr, x + 1, y + 0.5, depth - 2, len - 1, 1.5);
-      fillOutline(cr, c, 1.3);
-      cairo_rectangle(cr, x + 2, y + 2, depth - 4, 2);
-      fill(cr, withAlpha(pal::white, 0.5));
+  if (kind == 0) {  // boxes standing side by side: their tops and a strip of their fronts
+    double len = rng.range(7, 10);
+    while (y + len <= y1) {
+      roundedRect(cr, x + 1, y + 0.5, depth - 2, len - 1, 1.2);
+      fillOutline(cr, c, 1.1);
+      cairo_rectangle(cr, x + depth - 6, y + 1.5, 3, len - 3);
+      fill(cr, accent);
       y += len;
-    } else if (kind == 1) {  // cans: rows of circles
-      double r = std::min((depth - 1) / 4 - 0.3, 4.3);
-      int n = std::max(1, static_cast<int>((depth - 1) / (2 * r + 0.6)));
-      for (int i = 0; i < n; ++i) {
-        double cx = x + depth / 2 + (i - (n - 1) / 2.0) * (2 * r + 0.6);
+    }
+  } else if (kind == 1) {  // cans, two abreast
+    double r = std::min((depth - 1) / 4 - 0.3, 4.3);
+    while (y + 2 * r + 1 <= y1) {
+      for (int i = 0; i < 2; ++i) {
+        double cx = x + depth / 2 + (i - 0.5) * (2 * r + 0.6);
         circle(cr, cx, y + r + 0.5, r);
-        fillOutline(cr, c, 1.2);
-        circle(cr, cx, y + r + 0.5, r * 0.45);
-        fill(cr, withAlpha(pal::white, 0.55));
+        fillOutline(cr, c, 1.1);
+        circle(cr, cx, y + r + 0.5, r * 0.5);
+        fill(cr, lighter(c, 0.45));
       }
       y += 2 * r + 1;
-    } else {  // bottles: caps over shoulders
-      double r = std::min((depth - 1) / 4 - 0.6, 3.8);
-      Color cap = goods[rng.below(10)];
+    }
+  } else {  // bottles, caps over shoulders
+    double r = std::min((depth - 1) / 4 - 0.6, 3.8);
+    while (y + 2 * r + 2 <= y1) {
       for (int i = 0; i < 2; ++i) {
         double cx = x + depth / 2 + (i - 0.5) * (2 * r + 1);
         circle(cr, cx, y + r + 1, r);
-        fillOutline(cr, c, 1.2);
+        fillOutline(cr, c, 1.1);
         circle(cr, cx, y + r + 1, r * 0.5);
-        fillOutline(cr, cap, 1.0);
+        fillOutline(cr, accent, 0.9);
       }
       y += 2 * r + 2;
     }

@@ -126,81 +126,77 @@ struct Look {
 };
 
 void shopper(cairo_t* cr, const Look& k) {
-  // Feet mid-stride: left foot forward, right foot back.
-  auto shoe = [&](double x, double y) {
-    ellipse(cr, x, y, 5.5, 8);
-    fillOutline(cr, pal::ink, 1.5);
-  };
-  shoe(42, 34);
-  shoe(58, 68);
-  // Basket carried in front, both arms reaching forward to its handle.
-  roundedRect(cr, 35, 19, 30, 17, 4);
-  fillOutline(cr, k.basket, LW);
-  for (int i = 1; i < 4; ++i) {
-    cairo_move_to(cr, 35 + i * 7.5, 21);
-    cairo_line_to(cr, 35 + i * 7.5, 34);
-  }
-  stroke(cr, darker(k.basket, 0.3), 1.3);
-  // A couple of groceries in it.
-  circle(cr, 44, 26, 4);
-  fillOutline(cr, pal::tomato, 1.4);
-  roundedRect(cr, 50, 22, 9, 8, 2);
-  fillOutline(cr, pal::yellow, 1.4);
-  cairo_move_to(cr, 36, 27.5);
-  cairo_curve_to(cr, 42, 18, 58, 18, 64, 27.5);
-  stroke(cr, pal::ink, 2.2);
-  auto arm = [&](double sx, double hx) {
-    cairo_move_to(cr, sx, 52);
-    cairo_curve_to(cr, sx, 40, hx, 40, hx, 32);
-    stroke(cr, pal::ink, 9.5);
-    cairo_move_to(cr, sx, 52);
-    cairo_curve_to(cr, sx, 40, hx, 40, hx, 32);
-    stroke(cr, k.shirt, 5.5);
-    circle(cr, hx, 31, 4.3);
-    fillOutline(cr, k.skin, 1.6);
-  };
-  arm(28, 38);
-  arm(72, 62);
+  // A shoe just showing behind, mid-stride.
+  ellipse(cr, 57, 69, 4.5, 5.5);
+  fillOutline(cr, pal::ink, 1.5);
   // Shoulders and back.
   auto torso = [](cairo_t* c) {
-    smoothClosed(c, {{50, 42}, {68, 44}, {76, 54}, {68, 64}, {50, 66}, {32, 64}, {24, 54}, {32, 44}});
+    smoothClosed(c, {{50, 44}, {66, 45}, {74, 54}, {68, 64}, {50, 66}, {32, 64}, {26, 54}, {34, 45}});
   };
   body(cr, torso, k.shirt, 0.22, 0.18, LW);
-  // Head: the face just shows at the front, hair covers the rest.
-  circle(cr, 50, 51, 12.5);
+  // Basket carried in front.
+  roundedRect(cr, 35, 18, 30, 17, 4);
+  fillOutline(cr, k.basket, LW);
+  for (int i = 1; i < 4; ++i) {
+    cairo_move_to(cr, 35 + i * 7.5, 20);
+    cairo_line_to(cr, 35 + i * 7.5, 33);
+  }
+  stroke(cr, darker(k.basket, 0.3), 1.3);
+  circle(cr, 44, 25, 4);
+  fillOutline(cr, pal::tomato, 1.4);
+  roundedRect(cr, 50, 21, 9, 8, 2);
+  fillOutline(cr, pal::yellow, 1.4);
+  // Arms reaching forward from the shoulders to the basket handle.
+  auto arm = [&](double sx, double hx) {
+    cairo_move_to(cr, sx, 52);
+    cairo_curve_to(cr, sx, 42, hx, 42, hx, 34);
+    stroke(cr, pal::ink, 10);
+    cairo_move_to(cr, sx, 52);
+    cairo_curve_to(cr, sx, 42, hx, 42, hx, 34);
+    stroke(cr, lighter(k.shirt, 0.12), 6);
+    circle(cr, hx, 32.5, 4.3);
+    fillOutline(cr, k.skin, 1.6);
+  };
+  arm(31, 39);
+  arm(69, 61);
+  cairo_move_to(cr, 37, 30);
+  cairo_curve_to(cr, 42, 23, 58, 23, 63, 30);
+  stroke(cr, pal::ink, 2);
+  // Head: the face shows at the front, the hair covers the crown and the back.
+  circle(cr, 50, 54, 11.5);
   fillOutline(cr, k.skin, LW);
+  circle(cr, 50, 42.8, 2.2);
+  fillOutline(cr, k.skin, 1.4);
   auto hair = [](cairo_t* c) {
-    cairo_move_to(c, 37.6, 52);
-    cairo_curve_to(c, 37, 42, 44, 41, 50, 43);
-    cairo_curve_to(c, 56, 41, 63, 42, 62.4, 52);
-    cairo_arc(c, 50, 51, 12.4, 0.08, M_PI - 0.08);
+    cairo_move_to(c, 38.6, 55);
+    cairo_curve_to(c, 38, 46, 44, 46.5, 50, 48);
+    cairo_curve_to(c, 56, 46.5, 62, 46, 61.4, 55);
+    cairo_arc(c, 50, 54, 11.4, 0.09, M_PI - 0.09);
     cairo_close_path(c);
   };
   body(cr, hair, k.hair, 0.25, 0.25, 2.0);
-  // Ears.
-  circle(cr, 37.5, 51, 2.6);
-  fillOutline(cr, k.skin, 1.4);
-  circle(cr, 62.5, 51, 2.6);
-  fillOutline(cr, k.skin, 1.4);
+  circle(cr, 38.5, 53, 2.4);
+  fillOutline(cr, k.skin, 1.3);
+  circle(cr, 61.5, 53, 2.4);
+  fillOutline(cr, k.skin, 1.3);
   if (k.ponytail) {
     auto tail = [](cairo_t* c) {
-      cairo_move_to(c, 46, 61);
-      cairo_curve_to(c, 44, 70, 52, 76, 54, 80);
-      cairo_curve_to(c, 58, 74, 56, 68, 54, 61);
+      cairo_move_to(c, 46, 63);
+      cairo_curve_to(c, 44, 71, 51, 76, 53, 80);
+      cairo_curve_to(c, 57, 74, 56, 69, 54, 63);
       cairo_close_path(c);
     };
     body(cr, tail, k.hair, 0.2, 0.2, 2.0);
-    roundedRect(cr, 46, 60, 8, 4, 2);
+    roundedRect(cr, 46, 62, 8, 4, 2);
     fillOutline(cr, pal::pink, 1.3);
   } else {
-    // Curls.
-    const Pt curls[] = {{41, 47}, {47, 44}, {54, 45}, {59, 49}, {44, 57}, {56, 57}, {50, 52}};
+    const Pt curls[] = {{43, 51}, {48, 49}, {54, 50}, {58, 53}, {45, 58}, {55, 59}, {50, 55}};
     for (const Pt& p : curls) {
-      cairo_arc(cr, p.x, p.y, 2.6, 0.2, M_PI * 1.4);
+      cairo_arc(cr, p.x, p.y, 2.4, 0.2, M_PI * 1.4);
       stroke(cr, withAlpha(darker(k.hair, 0.35), 0.8), 1.3);
     }
   }
-  shine(cr, 45, 47, 3.5, 2, 0.45);
+  shine(cr, 45, 51, 3.2, 1.8, 0.45);
 }
 
 Look ginger() {
