@@ -255,9 +255,9 @@ Surface makeHud() {
       fillOutline(c, pal::red, 3);
       circle(c, 70, 580, 43);
       stroke(c, rgb(0xFFFFFF, 0.8), 2);
-      trolleyIcon(c, 47, 550, 1.35, pal::white);
-      Font f = fitted("Grocerush", script(20), 80);
-      text(c, "Grocerush", f, 70, 608, pal::white, 0.5);
+      trolleyIcon(c, 47, 545, 1.35, pal::white);
+      Font f = fitted("Grocerush", script(20), 66);
+      text(c, "Grocerush", f, 70, 602, pal::white, 0.5);
     });
   }
 
