@@ -1,5 +1,6 @@
 // The objectives cards, one page per level: what to collect and the level's own rule, in
 // plain words, with the same pictures the player will meet on the floor.
+#include <algorithm>
 #include <cmath>
 
 #include "assets.hpp"
@@ -85,8 +86,8 @@ std::vector<Page> pages() {
            {{clock}, clockRule}}};
   p[2] = {"Weigh it up",
           pal::leaf,
-          "Fill your trolley with produce weighing <b>exactly 285</b>: tomatoes, potatoes, oranges and carrots, "
-          "at least one of each.",
+          "Fill your trolley so that it weighs <b>exactly 285</b>, with at least one of each of these. Their "
+          "weights:",
           "",
           {{10, "Tomatoes 15"}, {18, "Potatoes 45"}, {15, "Oranges 15"}, {14, "Carrots 25"}},
           "",
@@ -122,8 +123,8 @@ std::vector<Page> pages() {
            {{payPad}, payRule}}};
   p[5] = {"Fresh and weighed",
           pal::shelf,
-          "Fill your trolley with fresh food weighing <b>exactly 300</b>: chicken, strawberries, cheese, fish and "
-          "sausages, at least one of each.",
+          "Fill your trolley so that it weighs <b>exactly 300</b>, with at least one of each of these. Their "
+          "weights:",
           "",
           {{24, "Chicken 40"}, {13, "Strawberry 10"}, {17, "Cheese 15"}, {1, "Fish 30"}, {16, "Sausages 25"}},
           "",
@@ -307,7 +308,9 @@ void page(cairo_t* cr, const std::vector<Output>& made, const Page& pg, int numb
   y += 8;
   const int cols = pg.twoColumns ? 2 : 1;
   const double colW = (right - left) / cols;
-  const double rowH = pg.twoColumns ? 52 : 64;
+  // Rows share what is left above the footer.
+  const int rows = static_cast<int>((pg.rules.size() + cols - 1) / cols);
+  const double rowH = std::min(pg.twoColumns ? 52.0 : 64.0, (428 - y) / rows);
   for (size_t i = 0; i < pg.rules.size(); ++i) {
     const Rule& r = pg.rules[i];
     double x = left + (i % cols) * colW;

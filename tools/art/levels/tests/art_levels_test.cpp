@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -87,11 +88,13 @@ class ArtLevels : public ::testing::Test {
   // One run serves every check; only the repeatability check asks for a second.
   static void SetUpTestSuite() { first = generate(); }
   static std::string generate() {
-    char dir[] = "/tmp/art-levels-test-XXXXXX";
-    if (!mkdtemp(dir)) return "";
-    std::string cmd = std::string("\"") + ART_LEVELS_GENERATOR + "\" " + dir + " > /dev/null";
+    std::string pattern = (std::filesystem::temp_directory_path() / "art-levels-test-XXXXXX").string();
+    std::vector<char> dir(pattern.begin(), pattern.end());
+    dir.push_back('\0');
+    if (!mkdtemp(dir.data())) return "";
+    std::string cmd = std::string("\"") + ART_LEVELS_GENERATOR + "\" \"" + dir.data() + "\" > /dev/null";
     if (std::system(cmd.c_str()) != 0) return "";
-    return dir;
+    return dir.data();
   }
   static void TearDownTestSuite() {
     for (const std::string& d : {first, second})
