@@ -39,7 +39,7 @@ constexpr double kBottomPuddleY = 340, kTopPuddleY = 110;
 
 // Menu buttons: the left edge and top of each, as they appear on screen.
 namespace menu {
-constexpr double kX = 96, kW = 340, kH = 86;
+constexpr double kX = 124, kW = 340, kH = 86;
 constexpr double kStartY = 318, kInstructionsY = 430, kQuitY = 542;
 // The game draws the plain Instructions frame at (15, -15).
 constexpr double kInstructionsDx = 15, kInstructionsDy = -15;

@@ -1,5 +1,6 @@
 #include "props.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -14,7 +15,13 @@ double unitBox(cairo_t* cr, double cx, double cy, double size, double angle = 0)
     cairo_translate(cr, cx, cy);
     if (angle != 0) cairo_rotate(cr, angle);
     cairo_scale(cr, size / 100.0, size / 100.0);
-    return 2.6 * 100.0 / size;
+    // Outlines follow the size the prop really has on screen (props nest in
+    // other props): about 2.6 px at 100 px, a little bolder for big ones.
+    double dx = 1, dy = 0;
+    cairo_user_to_device_distance(cr, &dx, &dy);
+    const double pxPerUnit = std::hypot(dx, dy);
+    const double px = std::clamp(2.6 * std::pow(pxPerUnit, 0.35), 2.0, 4.6);
+    return px / pxPerUnit;
 }
 
 void shine(cairo_t* cr, double x, double y, double rx, double ry, double a = 0.55) {

@@ -3,7 +3,6 @@
 #include "pictures.h"
 #include "props.h"
 
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -197,23 +196,6 @@ void trolleyOverlay(cairo_t* cr) {
         cairo_stroke(cr);
     }
     trolley(cr, cx, cy, size, true, true);
-    // A couple of extras bouncing out of the pile.
-    product(cr, Product::Oranges, 640, 250, 62, 0.2);
-    product(cr, Product::Strawberry, 860, 226, 56, -0.3);
-    product(cr, Product::Cheese, 760, 196, 64, 0.15);
-    for (auto& m : std::vector<std::array<double, 3>>{{620, 222, -0.8}, {884, 196, 0.7}, {748, 160, 0}}) {
-        cairo_save(cr);
-        cairo_translate(cr, m[0], m[1]);
-        cairo_rotate(cr, m[2]);
-        for (int k = -1; k <= 1; ++k) {
-            cairo_move_to(cr, k * 9, -6);
-            cairo_line_to(cr, k * 11, -20);
-        }
-        setColor(cr, ink);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        cairo_restore(cr);
-    }
 }
 
 // Frame 1: the title lettering.
@@ -369,7 +351,7 @@ void menuButton(cairo_t* cr, double x, double y, const char* label, ButtonIcon i
     }
     shadowed(cr, bx - 6, by - 6, bw + 12, bh + 12, body, Shadow{5, 7, 7, 0.28});
     if (lit) {
-        trolley(cr, bx - 48, by + bh / 2 + 2, 78, false, false);
+        trolley(cr, bx - 62, by + bh / 2 + 2, 92, false, false);
         sparkle(cr, bx + bw - 22, by + 4, 14, white);
         sparkle(cr, bx + bw + 4, by + bh - 10, 9, white);
     }
