@@ -60,8 +60,37 @@ void Audio::run()
     if (xactEngine) xactEngine->DoWork();
 }
 
+Audio::CueCount& Audio::count(const char* cue)
+{
+    const std::string name = cue ? cue : "";
+    if (const CueCount* c = find(name)) return const_cast<CueCount&>(*c);
+    counts.push_back(CueCount{name, 0, 0});
+    return counts.back();
+}
+
+const Audio::CueCount* Audio::find(const std::string& cue) const
+{
+    for (const CueCount& c : counts) {
+        if (c.cue == cue) return &c;
+    }
+    return nullptr;
+}
+
+int Audio::timesPlayed(const std::string& cue) const
+{
+    const CueCount* c = find(cue);
+    return c ? c->played : 0;
+}
+
+int Audio::timesStopped(const std::string& cue) const
+{
+    const CueCount* c = find(cue);
+    return c ? c->stopped : 0;
+}
+
 void Audio::playCue(const char* cue)
 {
+    ++count(cue).played;
     if (!soundBank) return;
     cueIndex = soundBank->GetCueIndex(cue);
     soundBank->Play(cueIndex, 0, 0);
@@ -69,6 +98,7 @@ void Audio::playCue(const char* cue)
 
 void Audio::stopCue(const char* cue)
 {
+    ++count(cue).stopped;
     if (!soundBank) return;
     cueIndex = soundBank->GetCueIndex(cue);
     soundBank->Stop(cueIndex, XACT_FLAG_SOUNDBANK_STOP_IMMEDIATE);

@@ -26,6 +26,9 @@ public:
     void run();
     void playCue(const char* cue);
     void stopCue(const char* cue);
+    // How often the game has asked for a cue to start or stop, for checking the screens.
+    int timesPlayed(const std::string& cue) const;
+    int timesStopped(const std::string& cue) const;
 
 private:
     std::unique_ptr<IXACT3Engine> xactEngine;
@@ -36,4 +39,12 @@ private:
     std::vector<unsigned char> waveBankData;
     std::vector<unsigned char> soundBankData;
     bool coInitialized;
+    struct CueCount {
+        std::string cue;
+        int played = 0;
+        int stopped = 0;
+    };
+    CueCount& count(const char* cue);
+    const CueCount* find(const std::string& cue) const;
+    std::vector<CueCount> counts;
 };

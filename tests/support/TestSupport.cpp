@@ -33,6 +33,14 @@ TempDir::~TempDir()
     std::filesystem::remove_all(dir, ignored);
 }
 
+GameFolder::GameFolder()
+{
+    std::filesystem::create_directory_symlink(repositoryRoot() / "resources", dir.path() / "resources");
+    std::filesystem::current_path(dir.path());
+}
+
+GameFolder::~GameFolder() { std::filesystem::current_path(repositoryRoot()); }
+
 void writePng(const std::filesystem::path& file, int width, int height, const std::vector<std::uint32_t>& argb)
 {
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(argb.data()), width, height, 32,

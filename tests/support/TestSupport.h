@@ -28,6 +28,19 @@ private:
     std::filesystem::path dir;
 };
 
+// A folder to run the game in: the repository's resources, and a saveFiles of its
+// own, so that tests never share or touch the real high-score file. The working
+// directory is the folder while the object lives.
+class GameFolder {
+public:
+    GameFolder();
+    ~GameFolder();
+    const std::filesystem::path& path() const { return dir.path(); }
+
+private:
+    TempDir dir;
+};
+
 // Writes an ARGB picture as PNG.
 void writePng(const std::filesystem::path& file, int width, int height, const std::vector<std::uint32_t>& argb);
 
