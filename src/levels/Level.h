@@ -39,6 +39,10 @@ public:
     float getCheckoutTimer() const { return checkoutTimer; }
     const levelsNS::LevelSpec& getSpec() const { return spec; }
     Entity& product(std::size_t i) { return products[i]; }
+    Entity& obstacle(std::size_t i) { return obstacles[i]; }
+    Entity& sceneryPiece(levelsNS::SceneryGroup group, std::size_t i) { return scenery[group][i]; }
+    Entity& checkoutCounter() { return checkout; }
+    Entity& payLights() { return checkoutLights; }
 
 protected:
     // The steps of update, in their usual order; each returns true when it switched

@@ -1,4 +1,4 @@
-#include "ScreenFixture.h"
+#include "support/WholeGame.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ScreenFixture.h"
+#include "support/WholeGame.h"
 #include "screens/FrontEnd.h"
 #include "screens/LogoScreens.h"
 #include "screens/PageScreens.h"
