@@ -15,6 +15,8 @@ public:
     void ai() override { ++ais; }
     void collisions() override { ++collisionSteps; }
     void render() override { ++renders; }
+    // Takes the console's commands, as a game does, without acting on them.
+    void consoleCommand() override { command = console->getCommand(); }
 
     int updates = 0;
     int ais = 0;
