@@ -91,7 +91,8 @@ void kelbrinFrame(cairo_t* cr, int f) {
         cairo_t* c = lc.get();
         Shadow sh{3, 4, 4, 0.3};
         shadowed(c, 0, 0, 341, 250, [&](cairo_t* k) {
-            kelbrinEmblemRing(k, easeOutBack(span(t, 0, 4)), (1 - easeOutCubic(span(t, 0, 9))) * 2.5);
+            // Already a small badge on the first frame, so that no frame of the logo is blank.
+            kelbrinEmblemRing(k, easeOutBack(span(t + 0.4, 0, 4.4)), (1 - easeOutCubic(span(t, 0, 9))) * 2.5);
             // The stem drops in from above.
             const double drop = span(t, 2, 6);
             if (drop > 0) kBar(k, 150, 52, 150, 112, 20, yellow, 0, -130 * (1 - easeOutBack(drop)), 0);
