@@ -34,7 +34,7 @@ else()
   message(FATAL_ERROR "unknown case ${CASE}")
 endif()
 
-execute_process(COMMAND ${CMAKE_COMMAND} -E env SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "${GAME}"
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "${GAME}"
   WORKING_DIRECTORY "${WORK}" OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE code TIMEOUT 60)
 if(NOT code EQUAL 3)
   message(FATAL_ERROR "the game ended with '${code}', expected 3\n${errors}")

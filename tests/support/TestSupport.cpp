@@ -10,7 +10,7 @@ namespace testing_support {
 
 void prepareEnvironment()
 {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     // Pixel results must not depend on the machine's graphics driver.
     setenv("SDL_RENDER_DRIVER", "software", 0);

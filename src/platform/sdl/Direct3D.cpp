@@ -87,8 +87,11 @@ bool SdlDevice::createRenderer()
     const int height = parameters.BackBufferHeight ? static_cast<int>(parameters.BackBufferHeight) : 768;
     SDL_Renderer* renderer = nullptr;
     if (SDL_Window* sdl = sdlWindow(window)) {
-        // Accelerated where the machine has it; presenting never waits for the retrace.
-        renderer = SDL_CreateRenderer(sdl, -1, SDL_RENDERER_ACCELERATED);
+        // Accelerated where the machine has it (unless the software renderer is asked
+        // for by name); presenting never waits for the retrace.
+        const char* wanted = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+        const bool software = wanted && SDL_strcasecmp(wanted, "software") == 0;
+        if (!software) renderer = SDL_CreateRenderer(sdl, -1, SDL_RENDERER_ACCELERATED);
         if (!renderer) renderer = SDL_CreateRenderer(sdl, -1, SDL_RENDERER_SOFTWARE);
     } else {
         offscreen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
