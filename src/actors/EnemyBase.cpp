@@ -1,7 +1,10 @@
 #include "EnemyBase.h"
 
-EnemyBase::EnemyBase() : mode(STANDING), frameRight(0), frameLeft(0), frameUp(0), frameDown(0)
+EnemyBase::EnemyBase(const ShopperLook& look)
+    : mode(STANDING), frameRight(look.frameRight), frameLeft(look.frameLeft), frameUp(look.frameUp), frameDown(look.frameDown)
 {
+    edge = look.edge;
+    startFrame = currentFrame = look.firstFrame;
     spriteData.width = shopperNS::WIDTH;
     spriteData.height = shopperNS::HEIGHT;
     spriteData.rect = RECT{0, 0, shopperNS::WIDTH, shopperNS::HEIGHT};
@@ -76,25 +79,9 @@ void EnemyBase::turnAtMarker()
     if (direction >= 1 && direction <= 4) faceDirection(next[direction]);
 }
 
-BlondePerson::BlondePerson()
-{
-    edge = RECT{-30, -25, 30, 25};
-    startFrame = currentFrame = 4;
-    frameUp = 4;
-    frameDown = 6;
-    frameLeft = 7;
-    frameRight = 5;
-}
+BlondePerson::BlondePerson() : EnemyBase(ShopperLook{{-30, -25, 30, 25}, 4, 6, 7, 5, 4}) {}
 
-GingerPerson::GingerPerson()
-{
-    edge = RECT{-25, -30, 25, 30};
-    startFrame = currentFrame = 3;
-    frameUp = 0;
-    frameDown = 2;
-    frameLeft = 3;
-    frameRight = 1;
-}
+GingerPerson::GingerPerson() : EnemyBase(ShopperLook{{-25, -30, 25, 30}, 0, 2, 3, 1, 3}) {}
 
 InvisibleMarker::InvisibleMarker()
 {

@@ -14,9 +14,16 @@ constexpr int TEXTURE_COLS = 4;
 constexpr const char* TEXTURE = "resources\\images\\obstacles.png";
 } // namespace shopperNS
 
+// How one look of shopper is drawn and how much of it is solid.
+struct ShopperLook {
+    RECT edge;
+    int frameUp, frameDown, frameLeft, frameRight;
+    int firstFrame;
+};
+
 class EnemyBase : public Entity {
 public:
-    EnemyBase();
+    explicit EnemyBase(const ShopperLook& look);
     void update(float frameTime) override;
     void turnAround() override;
     virtual void standStill() { mode = STANDING; }

@@ -129,6 +129,12 @@ bool Entity::projectionsOverlap(Entity& other, VECTOR2& collisionVector)
     }
     if (min03 > edge03Max || max03 < edge03Min) return false;
 
+    leastOverlap(min01, max01, min03, max03, collisionVector);
+    return true;
+}
+
+void Entity::leastOverlap(float min01, float max01, float min03, float max03, VECTOR2& collisionVector)
+{
     float overlap01, overlap03;
     if (min01 < edge01Min) {
         overlap01 = max01 - edge01Min;
@@ -144,7 +150,6 @@ bool Entity::projectionsOverlap(Entity& other, VECTOR2& collisionVector)
         overlap03 = edge03Max - min03;
         if (overlap01 > overlap03) collisionVector = corners[0] - corners[3];
     }
-    return true;
 }
 
 bool Entity::collideRotatedBox(Entity& other, VECTOR2& collisionVector)
@@ -172,21 +177,7 @@ bool Entity::collideRotatedBoxCircle(Entity& circle, VECTOR2& collisionVector)
     if (center01 > edge01Max && center03 > edge03Max) return collideCornerCircle(corners[2], circle, collisionVector);
     if (center01 < edge01Min && center03 > edge03Max) return collideCornerCircle(corners[3], circle, collisionVector);
 
-    float overlap01, overlap03;
-    if (min01 < edge01Min) {
-        overlap01 = max01 - edge01Min;
-        collisionVector = corners[1] - corners[0];
-    } else {
-        overlap01 = edge01Max - min01;
-        collisionVector = corners[0] - corners[1];
-    }
-    if (min03 < edge03Min) {
-        overlap03 = max03 - edge03Min;
-        if (overlap01 > overlap03) collisionVector = corners[3] - corners[0];
-    } else {
-        overlap03 = edge03Max - min03;
-        if (overlap01 > overlap03) collisionVector = corners[0] - corners[3];
-    }
+    leastOverlap(min01, max01, min03, max03, collisionVector);
     return true;
 }
 

@@ -87,6 +87,9 @@ public:
     int direction;
 
 protected:
+    // The collision vector along this box's edge of least overlap with the projections
+    // [min01, max01] and [min03, max03] of the other shape.
+    void leastOverlap(float min01, float max01, float min03, float max03, VECTOR2& collisionVector);
     void face(int newDirection, bool up, bool down, bool left, bool right)
     {
         direction = newDirection;

@@ -174,37 +174,8 @@ const ControllerState* Input::getControllerState(UINT n) const
 
 bool Input::getGamepadConnected(UINT n) const { return n < inputNS::MAX_CONTROLLERS && controllers[n].connected; }
 
-WORD Input::getGamepadButtons(UINT n) const
+const XINPUT_GAMEPAD& Input::pad(UINT n) const
 {
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.wButtons : 0;
-}
-
-BYTE Input::getGamepadLeftTrigger(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.bLeftTrigger : 0;
-}
-
-BYTE Input::getGamepadRightTrigger(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.bRightTrigger : 0;
-}
-
-SHORT Input::getGamepadThumbLX(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.sThumbLX : 0;
-}
-
-SHORT Input::getGamepadThumbLY(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.sThumbLY : 0;
-}
-
-SHORT Input::getGamepadThumbRX(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.sThumbRX : 0;
-}
-
-SHORT Input::getGamepadThumbRY(UINT n) const
-{
-    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad.sThumbRY : 0;
+    static const XINPUT_GAMEPAD none{};
+    return n < inputNS::MAX_CONTROLLERS ? controllers[n].state.Gamepad : none;
 }

@@ -66,13 +66,13 @@ public:
 
     const ControllerState* getControllerState(UINT n) const;
     bool getGamepadConnected(UINT n) const;
-    WORD getGamepadButtons(UINT n) const;
-    BYTE getGamepadLeftTrigger(UINT n) const;
-    BYTE getGamepadRightTrigger(UINT n) const;
-    SHORT getGamepadThumbLX(UINT n) const;
-    SHORT getGamepadThumbLY(UINT n) const;
-    SHORT getGamepadThumbRX(UINT n) const;
-    SHORT getGamepadThumbRY(UINT n) const;
+    WORD getGamepadButtons(UINT n) const { return pad(n).wButtons; }
+    BYTE getGamepadLeftTrigger(UINT n) const { return pad(n).bLeftTrigger; }
+    BYTE getGamepadRightTrigger(UINT n) const { return pad(n).bRightTrigger; }
+    SHORT getGamepadThumbLX(UINT n) const { return pad(n).sThumbLX; }
+    SHORT getGamepadThumbLY(UINT n) const { return pad(n).sThumbLY; }
+    SHORT getGamepadThumbRX(UINT n) const { return pad(n).sThumbRX; }
+    SHORT getGamepadThumbRY(UINT n) const { return pad(n).sThumbRY; }
 
     // Changes.
     void clearKeyPress(UINT key);
@@ -84,6 +84,9 @@ public:
     void gamepadVibrateRight(UINT n, WORD speed, float seconds);
 
 private:
+    // Controller n's last state; all zero for an index past the four.
+    const XINPUT_GAMEPAD& pad(UINT n) const;
+
     bool keysDown[inputNS::KEYS_ARRAY_LEN];
     bool keysPressed[inputNS::KEYS_ARRAY_LEN];
     std::string textIn;
