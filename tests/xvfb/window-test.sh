@@ -20,6 +20,8 @@ openbox >/dev/null 2>&1 & pids+=($!)
 sleep 1
 
 cd "$work"
+# A real window on the X server, whatever the headless tests around it use.
+unset SDL_VIDEODRIVER SDL_RENDER_DRIVER
 SDL_AUDIODRIVER=dummy "$game" >game.out 2>game.err & gamepid=$!
 pids+=("$gamepid")
 window=$(timeout 30 xdotool search --sync --name '^Grocerush$' | head -n 1)
