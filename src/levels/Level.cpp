@@ -50,7 +50,8 @@ TextDX& Level::font(FontRole role)
 {
     switch (role) {
     case FontRole::ITEMS: return *dxitems;
-    case FontRole::TIME: return *dxtime;
+    case FontRole::TIME:
+    case FontRole::WEIGHT: return *dxtime;
     default: return *dxscore;
     }
 }
@@ -61,6 +62,7 @@ void Level::initFonts()
 {
     for (const FontStep& step : spec.fonts) {
         if (step.role == FontRole::TIME) initFont(*dxtime, graphics, 35, "Digital Dream", step.failure);
+        else if (step.role == FontRole::WEIGHT) initFont(*dxtime, graphics, 40, "Digital Readout Upright", step.failure);
         else initFont(font(step.role), graphics, 50, "Stencil", step.failure);
     }
 }
@@ -95,7 +97,7 @@ void Level::initFloor()
 
 void Level::initObstacles()
 {
-    loadTexture(obstacleTexture, graphics, "resources\\images\\obstacles.png", "Error initializing obstacles texture");
+    loadTexture(obstacleTexture, graphics, "resources\\images\\obstacles.png", spec.obstacleTextureFailure);
     for (std::size_t i = 0; i < obstacles.size(); ++i) {
         const Obstacle& o = spec.obstacles[i];
         Entity& e = obstacles[i];
@@ -380,8 +382,11 @@ void Level::pickUp(std::size_t i)
 void Level::pickUpProducts()
 {
     VECTOR2 vector;
+    bool previousTaken = false;
     for (std::size_t i = 0; i < products.size(); ++i) {
-        if (player->collidesWith(products[i], vector)) pickUp(i);
+        const bool skip = spec.products[i].afterPrevious && previousTaken;
+        previousTaken = !skip && player->collidesWith(products[i], vector);
+        if (previousTaken) pickUp(i);
     }
 }
 
@@ -433,10 +438,15 @@ void Level::drawProducts()
 
 void Level::drawChecklist()
 {
-    for (std::size_t i = 0; i < spec.checklist.count; ++i) {
+    const auto drawLine = [this](std::size_t i) {
         const bool ticked = game->productCollected[spec.checklist[i].kind];
         checklistLines[2 * i + (ticked ? 1 : 0)].draw(graphicsNS::WHITE);
+    };
+    if (spec.checklistRenderOrder.count == 0) {
+        for (std::size_t i = 0; i < spec.checklist.count; ++i) drawLine(i);
+        return;
     }
+    for (int i : spec.checklistRenderOrder) drawLine(static_cast<std::size_t>(i));
 }
 
 void Level::drawPaySpot()
@@ -498,6 +508,7 @@ void Level::render()
     player->draw();
     checkout.draw(graphicsNS::WHITE);
     drawCheckoutLight();
+    drawAboveCheckout();
     if (!game->clockRunning) objectivesBox.draw(graphicsNS::WHITE);
     drawHudNumbers(true);
     graphics->spriteEnd();

@@ -66,6 +66,8 @@ protected:
     void drawScenery();
     void drawObstacles();
     void drawCheckoutLight();
+    // What a level draws over the checkout and under the objectives (its shoppers).
+    virtual void drawAboveCheckout() {}
     void drawHudNumbers(bool withClock);
 
     // Set-up steps shared by every level.

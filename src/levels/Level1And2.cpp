@@ -1,23 +1,21 @@
+#include "LevelTables.h"
 #include "Levels.h"
 
 namespace levelsNS {
 
 namespace {
 
-constexpr RECT UPRIGHT{-8, -58, 8, 58};
-constexpr RECT ACROSS{-58, -8, 58, 8};
-
 // --- Level 1 -------------------------------------------------------------------------
 
 constexpr Kind level1List[] = {PIZZA, EGGS, STRAWBERRY, MILK, BREAD, FISH};
 
 constexpr Product level1Products[] = {
-    {PIZZA, 7, 180, 100, 1, 10, "Error initializing pizza", 0},
-    {FISH, 1, 820, 100, 1, 15, "Error initializing fish", 0},
-    {STRAWBERRY, 13, 490, 490, 1, 10, "Error initializing strawberry", 0},
-    {EGGS, 0, 480, 660, 1, 5, "Error initializing eggs", 0},
-    {BREAD, 21, 700, 660, 1, 5, "Error initializing bread", 0},
-    {MILK, 3, 520, 150, 1, 5, "Error initializing milk", 0},
+    {PIZZA, 7, 180, 100, 1, 10, "Error initializing pizza"},
+    {FISH, 1, 820, 100, 1, 15, "Error initializing fish"},
+    {STRAWBERRY, 13, 490, 490, 1, 10, "Error initializing strawberry"},
+    {EGGS, 0, 480, 660, 1, 5, "Error initializing eggs"},
+    {BREAD, 21, 700, 660, 1, 5, "Error initializing bread"},
+    {MILK, 3, 520, 150, 1, 5, "Error initializing milk"},
 };
 
 constexpr ChecklistLine level1Checklist[] = {
@@ -51,24 +49,20 @@ constexpr Scenery level1Scenery[] = {
     {SHELVES, "Error initializing checkout shelves", table(level1Shelves)},
 };
 
-// Most levels bounce off the groups in one order and draw them in another.
-constexpr SceneryGroup usualCollisionOrder[] = {FREEZERS, VEG_COUNTERS, FISH_COUNTERS, SHELVES};
-constexpr SceneryGroup usualRenderOrder[] = {FREEZERS, SHELVES, VEG_COUNTERS, FISH_COUNTERS};
-
 // --- Level 2 -------------------------------------------------------------------------
 
 constexpr Kind level2List[] = {PIZZA, EGGS, STRAWBERRY, MILK, FISH, ICE_CREAM, TOMATOES, GRAPES};
 
 constexpr Product level2Products[] = {
-    {PIZZA, 7, 630, 60, 1, 10, "Error initializing pizza", 0},
-    {FISH, 1, 160, 350, 1, 15, "Error initializing fish", 0},
-    {STRAWBERRY, 13, 370, 200, 1, 10, "Error initializing strawberry", 0},
-    {EGGS, 0, 880, 635, 1, 5, "Error initializing eggs", 0},
-    {TOMATOES, 10, 330, 50, 1, 10, "Error initializing tomatoes", 0},
-    {MILK, 3, 880, 100, 1, 10, "Error initializing milk", 0},
-    {MILK, 9, 420, 635, 1, 10, "Error initializing milk", 0},
-    {GRAPES, 12, 160, 10, 1, 10, "Error initializing grapes", 0},
-    {ICE_CREAM, 6, 600, 300, 1, 10, "Error initializing ice cream", 0},
+    {PIZZA, 7, 630, 60, 1, 10, "Error initializing pizza"},
+    {FISH, 1, 160, 350, 1, 15, "Error initializing fish"},
+    {STRAWBERRY, 13, 370, 200, 1, 10, "Error initializing strawberry"},
+    {EGGS, 0, 880, 635, 1, 5, "Error initializing eggs"},
+    {TOMATOES, 10, 330, 50, 1, 10, "Error initializing tomatoes"},
+    {MILK, 3, 880, 100, 1, 10, "Error initializing milk"},
+    {MILK, 9, 420, 635, 1, 10, "Error initializing milk"},
+    {GRAPES, 12, 160, 10, 1, 10, "Error initializing grapes"},
+    {ICE_CREAM, 6, 600, 300, 1, 10, "Error initializing ice cream"},
 };
 
 constexpr ChecklistLine level2Checklist[] = {
@@ -98,24 +92,43 @@ constexpr Scenery level2Scenery[] = {
     {SHELVES, "Error initializing checkout shelves", table(level2Shelves)},
 };
 
-constexpr Table<int> noOrder{nullptr, 0};
-
 } // namespace
 
 const LevelSpec level1{
-    "LEVEL1", "LEVEL2", 0, "resources\\images\\floor1.png",
-    {{FontRole::ITEMS, "Error initializing dxitems"}, {FontRole::TIME, "Error initializing dxtime"},
-     {FontRole::SCORE, "Error initializing dxscore"}},
-    false, PayWhen::COUNT, 6, true,
-    table(level1List), table(level1Products), noOrder, table(level1Checklist), table(level1Obstacles),
-    table(level1Scenery), table(usualCollisionOrder), table(usualRenderOrder)};
+    .name = "LEVEL1",
+    .next = "LEVEL2",
+    .objectivesPage = 0,
+    .floor = "resources\\images\\floor1.png",
+    .fonts = {{FontRole::ITEMS, "Error initializing dxitems"}, {FontRole::TIME, "Error initializing dxtime"},
+              {FontRole::SCORE, "Error initializing dxscore"}},
+    .payWhen = PayWhen::COUNT,
+    .payCount = 6,
+    .newGame = true,
+    .listKinds = table(level1List),
+    .products = table(level1Products),
+    .checklist = table(level1Checklist),
+    .obstacles = table(level1Obstacles),
+    .scenery = table(level1Scenery),
+    .sceneryCollisionOrder = table(usualCollisionOrder),
+    .sceneryRenderOrder = table(usualRenderOrder),
+};
 
 const LevelSpec level2{
-    "LEVEL2", "LEVEL3", 1, "resources\\images\\floor2.png",
-    {{FontRole::SCORE, "Error initializing dxscore"}, {FontRole::TIME, "Error initializing dxtime"},
-     {FontRole::ITEMS, "Error initializing dxitems"}},
-    true, PayWhen::WHOLE_LIST, 0, false,
-    table(level2List), table(level2Products), noOrder, table(level2Checklist), table(level2Obstacles),
-    table(level2Scenery), table(usualCollisionOrder), table(usualRenderOrder)};
+    .name = "LEVEL2",
+    .next = "LEVEL3",
+    .objectivesPage = 1,
+    .floor = "resources\\images\\floor2.png",
+    .fonts = {{FontRole::SCORE, "Error initializing dxscore"}, {FontRole::TIME, "Error initializing dxtime"},
+              {FontRole::ITEMS, "Error initializing dxitems"}},
+    .objectivesBeforeStopwatch = true,
+    .payWhen = PayWhen::WHOLE_LIST,
+    .listKinds = table(level2List),
+    .products = table(level2Products),
+    .checklist = table(level2Checklist),
+    .obstacles = table(level2Obstacles),
+    .scenery = table(level2Scenery),
+    .sceneryCollisionOrder = table(usualCollisionOrder),
+    .sceneryRenderOrder = table(usualRenderOrder),
+};
 
 } // namespace levelsNS

@@ -46,7 +46,10 @@ struct Product {
     float scale;
     int points;
     const char* failure;
-    int tally; // wanted (+) or unwanted (-) on a tally list; 0 elsewhere
+    int tally = 0;       // wanted (+) or unwanted (-) on a tally list
+    int weight = 0;      // added to the basket's weight on a weighing level
+    // Tested only in a frame in which the product before it in the table was not picked up.
+    bool afterPrevious = false;
 };
 
 struct ChecklistLine {
@@ -94,7 +97,8 @@ struct Scenery {
     Table<SceneryPiece> pieces;
 };
 
-enum class FontRole { ITEMS, TIME, SCORE };
+// The weighing levels show the basket's weight where the others show the clock.
+enum class FontRole { ITEMS, TIME, SCORE, WEIGHT };
 
 struct FontStep {
     FontRole role;
@@ -112,18 +116,20 @@ struct LevelSpec {
     int objectivesPage;
     const char* floor;
     FontStep fonts[3];
-    bool objectivesBeforeStopwatch;
-    PayWhen payWhen;
-    int payCount;
-    bool newGame; // the first level starts the score from nothing
-    Table<Kind> listKinds;
-    Table<Product> products;       // in the order collisions test them
-    Table<int> productRenderOrder; // empty: the table's order
-    Table<ChecklistLine> checklist;
-    Table<Obstacle> obstacles;     // in the order they are tested and drawn
-    Table<Scenery> scenery;        // in set-up order
-    Table<SceneryGroup> sceneryCollisionOrder;
-    Table<SceneryGroup> sceneryRenderOrder;
+    bool objectivesBeforeStopwatch = false;
+    PayWhen payWhen = PayWhen::WHOLE_LIST;
+    int payCount = 0;
+    bool newGame = false; // the first level starts the score from nothing
+    Table<Kind> listKinds{};
+    Table<Product> products{};          // in the order collisions test them
+    Table<int> productRenderOrder{};    // empty: the table's order
+    Table<ChecklistLine> checklist{};   // in set-up order
+    Table<int> checklistRenderOrder{};  // empty: the table's order
+    Table<Obstacle> obstacles{};        // in the order they are tested and drawn
+    const char* obstacleTextureFailure = "Error initializing obstacles texture";
+    Table<Scenery> scenery{};           // in set-up order
+    Table<SceneryGroup> sceneryCollisionOrder{};
+    Table<SceneryGroup> sceneryRenderOrder{};
 };
 
 } // namespace levelsNS

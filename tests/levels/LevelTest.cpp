@@ -1,33 +1,7 @@
-#include "levels/Levels.h"
-#include "support/WholeGame.h"
+#include "LevelFixture.h"
 
 namespace {
 
-using levelsNS::SceneryGroup;
-
-class Levels : public WholeGame {
-protected:
-    void enterLevel(const char* name)
-    {
-        go(name);
-        level = &state<Level>(name);
-    }
-    Player& trolley() { return *game->getPlayer(); }
-    // Puts the trolley's centre at (x, y).
-    void placeTrolley(float x, float y)
-    {
-        trolley().setX(x - 60);
-        trolley().setY(y - 60);
-    }
-    void startClock()
-    {
-        seconds(2.1);
-        session->press(VK_RIGHT);
-        session->frame();
-        ASSERT_TRUE(game->clockRunning);
-    }
-    Level* level = nullptr;
-};
 
 TEST_F(Levels, TheClockStartsOnlyWithAnArrowPressedAfterTheTrolleysFirstTwoSeconds)
 {
