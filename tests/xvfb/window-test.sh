@@ -28,22 +28,24 @@ window=$(timeout 30 xdotool search --sync --name '^Grocerush$' | head -n 1)
 
 size() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 expect_size() {
-  for _ in $(seq 50); do [ "$(size)" = "$1" ] && return 0; sleep 0.1; done
-  echo "window is $(size), expected $1"; exit 1
+  for _ in $(seq 150); do [ "$(size)" = "$1" ] && return 0; sleep 0.1; done
+  echo "$2: window is $(size), expected $1"; exit 1
 }
 shoot() { sleep 0.5; import -window root "$work/$1.png"; }
 
-expect_size 1024x768
+expect_size 1024x768 "at start"
 [ "$(xprop -id "$window" WM_CLASS)" = 'WM_CLASS(STRING) = "Grocerush", "Grocerush"' ] || { echo "wrong window class"; exit 1; }
 sleep 2
 shoot windowed
 
-xdotool windowactivate --sync "$window" key alt+Return
-expect_size 1280x1024
+# Alt is held while Enter is pressed, long enough for a frame to see both however
+# busy the machine is.
+xdotool windowactivate --sync "$window" keydown alt sleep 0.3 key Return sleep 0.3 keyup alt
+expect_size 1280x1024 "after Alt+Enter"
 shoot fullscreen
 # Escape counts while it is held, as a real key press is (a synthetic tap can be shorter than a frame).
 xdotool windowactivate --sync "$window" keydown Escape sleep 0.3 keyup Escape
-expect_size 1024x768
+expect_size 1024x768 "after Escape"
 shoot windowed-again
 
 xdotool windowactivate --sync "$window" key alt+F4
