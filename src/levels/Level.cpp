@@ -30,17 +30,17 @@ int timeBonus(int secondsLeft)
 
 } // namespace
 
-Level::Level(const LevelSpec& s, Graphics* g, Game* gb, Input* in, Audio* a, Player* p, Grocerush* gm)
-    : spec(s), graphics(g), gameBase(gb), input(in), audio(a), player(p), game(gm), dxitems(std::make_unique<TextDX>()),
+Level::Level(const LevelPlan& s, Graphics* g, Game* gb, Input* in, Audio* a, Player* p, Grocerush* gm)
+    : plan(s), graphics(g), gameBase(gb), input(in), audio(a), player(p), game(gm), dxitems(std::make_unique<TextDX>()),
       dxtime(std::make_unique<TextDX>()), dxscore(std::make_unique<TextDX>()), checklistLines(2 * s.checklist.count),
       products(s.products.count), obstacles(s.obstacles.count), scenery(SCENERY_GROUPS)
 {
-    name = spec.name;
+    name = plan.name;
     textureManagers = {&floorTexture, &hudTexture, &checklistTexture, &cartTexture, &pickupTexture, &checkoutTexture,
                        &checkoutLightsTexture, &arrowTexture, &arrowLightsTexture, &sceneryTexture, &obstacleTexture,
                        &objectivesTexture, &stopwatchTexture};
     fonts = {dxitems.get(), dxtime.get(), dxscore.get()};
-    for (const Scenery& group : spec.scenery) scenery[group.group].resize(group.pieces.count);
+    for (const Scenery& group : plan.scenery) scenery[group.group].resize(group.pieces.count);
     game->clockAccumulator = 0;
 }
 
@@ -60,7 +60,7 @@ TextDX& Level::font(FontRole role)
 
 void Level::initFonts()
 {
-    for (const FontStep& step : spec.fonts) {
+    for (const FontStep& step : plan.fonts) {
         if (step.role == FontRole::TIME) initFont(*dxtime, graphics, 35, "Digital Dream", step.failure);
         else if (step.role == FontRole::WEIGHT) initFont(*dxtime, graphics, 40, "Digital Readout Upright", step.failure);
         else initFont(font(step.role), graphics, 50, "Stencil", step.failure);
@@ -81,14 +81,14 @@ void Level::initObjectives()
     loadTexture(objectivesTexture, graphics, "resources\\images\\levelobjectives.png",
                 "Error initializing objectives box texture");
     initImage(objectivesBox, graphics, 700, 500, 5, objectivesTexture, "Error initializing objectives box screen");
-    objectivesBox.setCurrentFrame(spec.objectivesPage);
+    objectivesBox.setCurrentFrame(plan.objectivesPage);
     objectivesBox.setX(190);
     objectivesBox.setY(100);
 }
 
 void Level::initFloor()
 {
-    loadTexture(floorTexture, graphics, spec.floor, "Error initializing background texture");
+    loadTexture(floorTexture, graphics, plan.floor, "Error initializing background texture");
     initImage(floor, graphics, 0, 0, 0, floorTexture, "Error initializing menu");
     floor.setX(0);
     floor.setY(0);
@@ -97,9 +97,9 @@ void Level::initFloor()
 
 void Level::initObstacles()
 {
-    loadTexture(obstacleTexture, graphics, "resources\\images\\obstacles.png", spec.obstacleTextureFailure);
+    loadTexture(obstacleTexture, graphics, "resources\\images\\obstacles.png", plan.obstacleTextureFailure);
     for (std::size_t i = 0; i < obstacles.size(); ++i) {
-        const Obstacle& o = spec.obstacles[i];
+        const Obstacle& o = plan.obstacles[i];
         Entity& e = obstacles[i];
         // Power-ups are pictures on the products' sheet; everything else on the obstacles'.
         const bool powerUp = o.role == ObstacleRole::BOOST || o.role == ObstacleRole::ITEM_DROP;
@@ -158,7 +158,7 @@ void Level::initProducts()
 {
     loadTexture(pickupTexture, graphics, "resources\\images\\pickupTextures1.png", "Error initializing pick up textures");
     for (std::size_t i = 0; i < products.size(); ++i) {
-        const Product& p = spec.products[i];
+        const Product& p = plan.products[i];
         Entity& e = products[i];
         initEntity(e, gameBase, 80, 80, 5, pickupTexture, p.failure);
         e.setCurrentFrame(p.frame);
@@ -181,8 +181,8 @@ void Level::initHud()
 void Level::initChecklist()
 {
     loadTexture(checklistTexture, graphics, "resources\\images\\checklistUI.png", "Error initializing checklist UI texture");
-    for (std::size_t i = 0; i < spec.checklist.count; ++i) {
-        const ChecklistLine& line = spec.checklist[i];
+    for (std::size_t i = 0; i < plan.checklist.count; ++i) {
+        const ChecklistLine& line = plan.checklist[i];
         Image& unticked = checklistLines[2 * i];
         Image& crossed = checklistLines[2 * i + 1];
         initImage(unticked, graphics, 150, 40, 6, checklistTexture, line.failure);
@@ -199,7 +199,7 @@ void Level::initChecklist()
 void Level::initScenery()
 {
     loadTexture(sceneryTexture, graphics, "resources\\images\\sceneryTextures.png", "Error initializing checkout texture");
-    for (const Scenery& group : spec.scenery) {
+    for (const Scenery& group : plan.scenery) {
         std::vector<Entity>& pieces = scenery[group.group];
         for (Entity& e : pieces) {
             initEntity(e, gameBase, 66, 172, 9, sceneryTexture, group.failure);
@@ -219,7 +219,7 @@ void Level::initScenery()
 void Level::initialize()
 {
     initFonts();
-    if (spec.objectivesBeforeStopwatch) {
+    if (plan.objectivesBeforeStopwatch) {
         initObjectives();
         initStopwatch();
     } else {
@@ -247,7 +247,7 @@ void Level::putProductsBack()
 
 void Level::clearListFlags()
 {
-    for (Kind kind : spec.listKinds) game->productCollected[kind] = false;
+    for (Kind kind : plan.listKinds) game->productCollected[kind] = false;
 }
 
 void Level::placeTrolley()
@@ -266,7 +266,7 @@ void Level::enter()
     game->secondsLeft = CLOCK_SECONDS;
     game->collectedCount = 0;
     placeTrolley();
-    if (spec.newGame) player->score = 0;
+    if (plan.newGame) player->score = 0;
     clearListFlags();
 }
 
@@ -326,7 +326,7 @@ bool Level::pay(float frameTime)
     if (checkoutTimer <= PAY_SECONDS || !payCondition()) return false;
     player->score += PAY_BONUS;
     player->score += payBonus();
-    game->changeState(spec.next, name);
+    game->changeState(plan.next, name);
     checkoutTimer = 0;
     return true;
 }
@@ -359,8 +359,8 @@ void Level::update(float frameTime)
 
 bool Level::payCondition()
 {
-    if (spec.payWhen == PayWhen::COUNT) return game->collectedCount == spec.payCount;
-    for (Kind kind : spec.listKinds) {
+    if (plan.payWhen == PayWhen::COUNT) return game->collectedCount == plan.payCount;
+    for (Kind kind : plan.listKinds) {
         if (!game->productCollected[kind]) return false;
     }
     return true;
@@ -371,10 +371,10 @@ bool Level::payCondition()
 void Level::pickUp(std::size_t i)
 {
     Entity& p = products[i];
-    player->score += spec.products[i].points;
+    player->score += plan.products[i].points;
     p.setVisible(false);
     p.setActive(false);
-    game->productCollected[spec.products[i].kind] = true;
+    game->productCollected[plan.products[i].kind] = true;
     game->collectedCount += 1;
     audio->playCue(audioNS::DING);
 }
@@ -384,7 +384,7 @@ void Level::pickUpProducts()
     VECTOR2 vector;
     bool previousTaken = false;
     for (std::size_t i = 0; i < products.size(); ++i) {
-        const bool skip = spec.products[i].afterPrevious && previousTaken;
+        const bool skip = plan.products[i].afterPrevious && previousTaken;
         previousTaken = !skip && player->collidesWith(products[i], vector);
         if (previousTaken) pickUp(i);
     }
@@ -396,7 +396,7 @@ void Level::obstacleCollisions()
     for (std::size_t i = 0; i < obstacles.size(); ++i) {
         Entity& o = obstacles[i];
         const bool touching = player->collidesWith(o, collisionVector);
-        switch (spec.obstacles[i].role) {
+        switch (plan.obstacles[i].role) {
         case ObstacleRole::SOLID:
             if (touching) player->bounce(collisionVector, o);
             break;
@@ -411,7 +411,7 @@ void Level::obstacleCollisions()
 
 void Level::bounceOffScenery()
 {
-    for (SceneryGroup group : spec.sceneryCollisionOrder) {
+    for (SceneryGroup group : plan.sceneryCollisionOrder) {
         for (Entity& piece : scenery[group]) {
             if (player->collidesWith(piece, collisionVector)) player->bounce(collisionVector, piece);
         }
@@ -429,24 +429,24 @@ void Level::collisions(float)
 
 void Level::drawProducts()
 {
-    if (spec.productRenderOrder.count == 0) {
+    if (plan.productRenderOrder.count == 0) {
         for (Entity& p : products) p.draw(graphicsNS::WHITE);
         return;
     }
-    for (int i : spec.productRenderOrder) products[static_cast<std::size_t>(i)].draw(graphicsNS::WHITE);
+    for (int i : plan.productRenderOrder) products[static_cast<std::size_t>(i)].draw(graphicsNS::WHITE);
 }
 
 void Level::drawChecklist()
 {
     const auto drawLine = [this](std::size_t i) {
-        const bool ticked = game->productCollected[spec.checklist[i].kind];
+        const bool ticked = game->productCollected[plan.checklist[i].kind];
         checklistLines[2 * i + (ticked ? 1 : 0)].draw(graphicsNS::WHITE);
     };
-    if (spec.checklistRenderOrder.count == 0) {
-        for (std::size_t i = 0; i < spec.checklist.count; ++i) drawLine(i);
+    if (plan.checklistRenderOrder.count == 0) {
+        for (std::size_t i = 0; i < plan.checklist.count; ++i) drawLine(i);
         return;
     }
-    for (int i : spec.checklistRenderOrder) drawLine(static_cast<std::size_t>(i));
+    for (int i : plan.checklistRenderOrder) drawLine(static_cast<std::size_t>(i));
 }
 
 void Level::drawPaySpot()
@@ -461,7 +461,7 @@ void Level::drawPaySpot()
 
 void Level::drawScenery()
 {
-    for (SceneryGroup group : spec.sceneryRenderOrder) {
+    for (SceneryGroup group : plan.sceneryRenderOrder) {
         for (Entity& piece : scenery[group]) piece.draw(graphicsNS::WHITE);
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// One supermarket level, built from its LevelSpec: the floor, the HUD with the clock
+// One supermarket level, built from its LevelPlan: the floor, the HUD with the clock
 // and the shopping list, the checkout with its pay spot and lights, the products,
 // obstacles and scenery, the pick-up rule, paying, and the switches to the next
 // level, "GAMEOVER" and "FRONTEND". Levels with rules of their own derive from it and
@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "LevelSpec.h"
+#include "LevelPlan.h"
 #include "actors/Entity.h"
 #include "actors/Player.h"
 #include "engine/Image.h"
@@ -19,7 +19,7 @@
 
 class Level : public GameState {
 public:
-    Level(const levelsNS::LevelSpec& spec, Graphics* graphics, Game* game, Input* input, Audio* audio, Player* player,
+    Level(const levelsNS::LevelPlan& plan, Graphics* graphics, Game* game, Input* input, Audio* audio, Player* player,
           Grocerush* grocerush);
     ~Level() override;
 
@@ -37,7 +37,7 @@ public:
     // Whether the list is complete (and the trolley may pay).
     virtual bool payCondition();
     float getCheckoutTimer() const { return checkoutTimer; }
-    const levelsNS::LevelSpec& getSpec() const { return spec; }
+    const levelsNS::LevelPlan& getPlan() const { return plan; }
     Entity& product(std::size_t i) { return products[i]; }
     Entity& obstacle(std::size_t i) { return obstacles[i]; }
     Entity& sceneryPiece(levelsNS::SceneryGroup group, std::size_t i) { return scenery[group][i]; }
@@ -86,7 +86,7 @@ protected:
     void placeTrolley();
     TextDX& font(levelsNS::FontRole role);
 
-    const levelsNS::LevelSpec& spec;
+    const levelsNS::LevelPlan& plan;
     float checkoutTimer = 0;
     VECTOR2 collisionVector;
     Graphics* graphics;

@@ -94,7 +94,7 @@ constexpr Scenery level2Scenery[] = {
 
 } // namespace
 
-const LevelSpec level1{
+const LevelPlan level1{
     .name = "LEVEL1",
     .next = "LEVEL2",
     .objectivesPage = 0,
@@ -113,7 +113,7 @@ const LevelSpec level1{
     .sceneryRenderOrder = table(usualRenderOrder),
 };
 
-const LevelSpec level2{
+const LevelPlan level2{
     .name = "LEVEL2",
     .next = "LEVEL3",
     .objectivesPage = 1,

@@ -120,7 +120,7 @@ constexpr WeightBand level6Bands[] = {{101, 159, 2}, {162, 299, 4}, {300, 300, 5
 
 } // namespace
 
-const LevelSpec level3{
+const LevelPlan level3{
     .name = "LEVEL3",
     .next = "LEVEL4",
     .objectivesPage = 2,
@@ -135,9 +135,9 @@ const LevelSpec level3{
     .sceneryCollisionOrder = table(level3CollisionOrder),
     .sceneryRenderOrder = table(level3RenderOrder),
 };
-const WeighingSpec level3Weighing{285, table(level3Bands), true};
+const WeighingPlan level3Weighing{285, table(level3Bands), true};
 
-const LevelSpec level6{
+const LevelPlan level6{
     .name = "LEVEL6",
     .next = "LEVEL7",
     .objectivesPage = 5,
@@ -152,6 +152,6 @@ const LevelSpec level6{
     .sceneryCollisionOrder = table(level6CollisionOrder),
     .sceneryRenderOrder = table(level6RenderOrder),
 };
-const WeighingSpec level6Weighing{300, table(level6Bands), false};
+const WeighingPlan level6Weighing{300, table(level6Bands), false};
 
 } // namespace levelsNS

@@ -95,7 +95,7 @@ constexpr Scenery level7Scenery[] = {
 
 } // namespace
 
-const LevelSpec level4{
+const LevelPlan level4{
     .name = "LEVEL4",
     .next = "LEVEL5",
     .objectivesPage = 3,
@@ -113,7 +113,7 @@ const LevelSpec level4{
     .sceneryRenderOrder = table(usualRenderOrder),
 };
 
-const LevelSpec level7{
+const LevelPlan level7{
     .name = "LEVEL7",
     .next = "LEVEL8",
     .objectivesPage = 6,

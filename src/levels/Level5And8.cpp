@@ -96,7 +96,7 @@ constexpr Point level8Markers[] = {{310, 170}, {340, 330}, {650, 320}, {630, 160
 
 } // namespace
 
-const LevelSpec level5{
+const LevelPlan level5{
     .name = "LEVEL5",
     .next = "LEVEL6",
     .objectivesPage = 4,
@@ -114,9 +114,9 @@ const LevelSpec level5{
     .sceneryCollisionOrder = table(usualCollisionOrder),
     .sceneryRenderOrder = table(usualRenderOrder),
 };
-const ShopperSpec level5Shoppers{table(level5Blondes), table(level5Gingers), table(level5Markers)};
+const ShopperPlan level5Shoppers{table(level5Blondes), table(level5Gingers), table(level5Markers)};
 
-const LevelSpec level8{
+const LevelPlan level8{
     .name = "LEVEL8",
     .next = "LEVEL9",
     .objectivesPage = 7,
@@ -134,6 +134,6 @@ const LevelSpec level8{
     .sceneryCollisionOrder = table(usualCollisionOrder),
     .sceneryRenderOrder = table(usualRenderOrder),
 };
-const ShopperSpec level8Shoppers{table(level8Blondes), table(level8Gingers), table(level8Markers)};
+const ShopperPlan level8Shoppers{table(level8Blondes), table(level8Gingers), table(level8Markers)};
 
 } // namespace levelsNS

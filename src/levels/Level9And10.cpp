@@ -86,7 +86,7 @@ constexpr SceneryGroup tallyRenderOrder[] = {FREEZERS, SHELVES, VEG_COUNTERS};
 
 } // namespace
 
-const LevelSpec level9{
+const LevelPlan level9{
     .name = "LEVEL9",
     .next = "LEVEL10",
     .objectivesPage = 8,
@@ -100,9 +100,9 @@ const LevelSpec level9{
     .sceneryCollisionOrder = table(tallyCollisionOrder),
     .sceneryRenderOrder = table(tallyRenderOrder),
 };
-const TallySpec level9Tally{4, {0, 0, 0, 0, 0, 5, 10, 15}};
+const TallyPlan level9Tally{4, {0, 0, 0, 0, 0, 5, 10, 15}};
 
-const LevelSpec level10{
+const LevelPlan level10{
     .name = "LEVEL10",
     .next = "COMPLETE",
     .objectivesPage = 9,
@@ -116,6 +116,6 @@ const LevelSpec level10{
     .sceneryCollisionOrder = table(tallyCollisionOrder),
     .sceneryRenderOrder = table(tallyRenderOrder),
 };
-const TallySpec level10Tally{5, {0, 0, 0, 0, 0, 5, 10, 15}};
+const TallyPlan level10Tally{5, {0, 0, 0, 0, 0, 5, 10, 15}};
 
 } // namespace levelsNS

@@ -1,7 +1,7 @@
 #pragma once
 // Pieces of table that many levels share.
 
-#include "LevelSpec.h"
+#include "LevelPlan.h"
 
 namespace levelsNS {
 

@@ -8,10 +8,10 @@
 #include "WeighingLevel.h"
 
 namespace levelsNS {
-extern const LevelSpec level1, level2, level3, level4, level5, level6, level7, level8, level9, level10;
-extern const WeighingSpec level3Weighing, level6Weighing;
-extern const ShopperSpec level5Shoppers, level8Shoppers;
-extern const TallySpec level9Tally, level10Tally;
+extern const LevelPlan level1, level2, level3, level4, level5, level6, level7, level8, level9, level10;
+extern const WeighingPlan level3Weighing, level6Weighing;
+extern const ShopperPlan level5Shoppers, level8Shoppers;
+extern const TallyPlan level9Tally, level10Tally;
 } // namespace levelsNS
 
 #define GROCERUSH_LEVEL_ARGS Graphics *g, Game *gb, Input *in, Audio *a, Player *p, Grocerush *gm

@@ -10,9 +10,9 @@ constexpr float BUMP_INTERVAL = 1.0f;
 constexpr int BUMP_PENALTY = 5;
 } // namespace
 
-ShopperLevel::ShopperLevel(const LevelSpec& s, const ShopperSpec& shoppers, Graphics* g, Game* gb, Input* in, Audio* a,
+ShopperLevel::ShopperLevel(const LevelPlan& s, const ShopperPlan& shoppers, Graphics* g, Game* gb, Input* in, Audio* a,
                            Player* p, Grocerush* gm)
-    : Level(s, g, gb, in, a, p, gm), shopperSpec(shoppers), markers(shoppers.markers.count),
+    : Level(s, g, gb, in, a, p, gm), shopperPlan(shoppers), markers(shoppers.markers.count),
       blondes(shoppers.blondes.count), gingers(shoppers.gingers.count)
 {
     textureManagers.push_back(&markerTexture);
@@ -43,14 +43,14 @@ void ShopperLevel::initialize()
     loadTexture(markerTexture, graphics, "resources\\images\\marker.png", "Error iniitialising invisible marker texture");
     for (InvisibleMarker& marker : markers) initEntity(marker, gameBase, 0, 0, 0, markerTexture, "Error initialising invisible marker");
     for (std::size_t i = 0; i < markers.size(); ++i) {
-        markers[i].setX(shopperSpec.markers[i].x);
-        markers[i].setY(shopperSpec.markers[i].y);
+        markers[i].setX(shopperPlan.markers[i].x);
+        markers[i].setY(shopperPlan.markers[i].y);
     }
     for (std::size_t i = 0; i < blondes.size(); ++i) {
-        setUp(blondes[i], shopperSpec.blondes[i], "Error initializing blonde person");
+        setUp(blondes[i], shopperPlan.blondes[i], "Error initializing blonde person");
         blondes[i].setCollisionType(BOX);
     }
-    for (std::size_t i = 0; i < gingers.size(); ++i) setUp(gingers[i], shopperSpec.gingers[i], "Error initializing ginger person");
+    for (std::size_t i = 0; i < gingers.size(); ++i) setUp(gingers[i], shopperPlan.gingers[i], "Error initializing ginger person");
     initStopwatch();
     initObjectives();
     initFloor();
@@ -107,8 +107,8 @@ void ShopperLevel::bumpInto(std::vector<Walker>& walkers)
 void ShopperLevel::collisions(float frameTime)
 {
     Level::collisions(frameTime);
-    turnAtMarkers(blondes, shopperSpec.blondes);
-    turnAtMarkers(gingers, shopperSpec.gingers);
+    turnAtMarkers(blondes, shopperPlan.blondes);
+    turnAtMarkers(gingers, shopperPlan.gingers);
     bumpTimer += frameTime;
     bumpInto(gingers);
     bumpInto(blondes);

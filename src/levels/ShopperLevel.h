@@ -22,7 +22,7 @@ struct Point {
     float x, y;
 };
 
-struct ShopperSpec {
+struct ShopperPlan {
     Table<Shopper> blondes;
     Table<Shopper> gingers;
     Table<Point> markers;
@@ -32,7 +32,7 @@ struct ShopperSpec {
 
 class ShopperLevel : public Level {
 public:
-    ShopperLevel(const levelsNS::LevelSpec& spec, const levelsNS::ShopperSpec& shoppers, Graphics* graphics, Game* game,
+    ShopperLevel(const levelsNS::LevelPlan& plan, const levelsNS::ShopperPlan& shoppers, Graphics* graphics, Game* game,
                  Input* input, Audio* audio, Player* player, Grocerush* grocerush);
     void initialize() override;
     void enter() override;
@@ -53,7 +53,7 @@ private:
     void bumpInto(std::vector<Walker>& walkers);
     void setUp(EnemyBase& shopper, const levelsNS::Shopper& setup, const char* failure);
 
-    const levelsNS::ShopperSpec& shopperSpec;
+    const levelsNS::ShopperPlan& shopperPlan;
     TextureManager markerTexture;
     std::vector<InvisibleMarker> markers;
     std::vector<BlondePerson> blondes;

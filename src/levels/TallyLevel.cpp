@@ -10,7 +10,7 @@ constexpr float BOOST_SECONDS = 5.0f;
 constexpr float strikeY[7] = {130, 180, 220, 270, 310, 360, 405};
 } // namespace
 
-TallyLevel::TallyLevel(const LevelSpec& s, const TallySpec& t, Graphics* g, Game* gb, Input* in, Audio* a, Player* p,
+TallyLevel::TallyLevel(const LevelPlan& s, const TallyPlan& t, Graphics* g, Game* gb, Input* in, Audio* a, Player* p,
                        Grocerush* gm)
     : Level(s, g, gb, in, a, p, gm), tally(t)
 {
@@ -19,7 +19,7 @@ TallyLevel::TallyLevel(const LevelSpec& s, const TallySpec& t, Graphics* g, Game
 Entity* TallyLevel::powerUp(ObstacleRole role)
 {
     for (std::size_t i = 0; i < obstacles.size(); ++i) {
-        if (spec.obstacles[i].role == role) return &obstacles[i];
+        if (plan.obstacles[i].role == role) return &obstacles[i];
     }
     return nullptr;
 }
@@ -128,7 +128,7 @@ void TallyLevel::updatePowerUps(float frameTime)
     if (game->boostActive) return;
     bool slowed = false;
     for (std::size_t i = 0; i < obstacles.size() && !slowed; ++i) {
-        if (spec.obstacles[i].role == ObstacleRole::SLOW_ZONE) slowed = player->collidesWith(obstacles[i], collisionVector);
+        if (plan.obstacles[i].role == ObstacleRole::SLOW_ZONE) slowed = player->collidesWith(obstacles[i], collisionVector);
     }
     player->speed = slowed ? SLOW_SPEED : NORMAL_SPEED;
 }
@@ -136,7 +136,7 @@ void TallyLevel::updatePowerUps(float frameTime)
 void TallyLevel::pickUp(std::size_t i)
 {
     Level::pickUp(i);
-    game->listTally += spec.products[i].tally;
+    game->listTally += plan.products[i].tally;
 }
 
 void TallyLevel::collisions(float frameTime)

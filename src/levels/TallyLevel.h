@@ -9,7 +9,7 @@
 
 namespace levelsNS {
 
-struct TallySpec {
+struct TallyPlan {
     int payAt;      // the tally that completes the list
     int bonus[8];   // bonus for paying at each tally from 0 to 7 (nothing past 7)
 };
@@ -18,7 +18,7 @@ struct TallySpec {
 
 class TallyLevel : public Level {
 public:
-    TallyLevel(const levelsNS::LevelSpec& spec, const levelsNS::TallySpec& tally, Graphics* graphics, Game* game,
+    TallyLevel(const levelsNS::LevelPlan& plan, const levelsNS::TallyPlan& tally, Graphics* graphics, Game* game,
                Input* input, Audio* audio, Player* player, Grocerush* grocerush);
     void initialize() override;
     void enter() override;
@@ -40,7 +40,7 @@ private:
     void updatePowerUps(float frameTime);
     Entity* powerUp(levelsNS::ObstacleRole role);
 
-    const levelsNS::TallySpec& tally;
+    const levelsNS::TallyPlan& tally;
     Image listImage;
     std::array<Image, 7> strikeMarks;
     float boostTimer = 0;

@@ -24,7 +24,7 @@ const char* const arrowFailures[9] = {"Error initializing Arrow1", "Error initia
 
 } // namespace
 
-WeighingLevel::WeighingLevel(const LevelSpec& s, const WeighingSpec& w, Graphics* g, Game* gb, Input* in, Audio* a,
+WeighingLevel::WeighingLevel(const LevelPlan& s, const WeighingPlan& w, Graphics* g, Game* gb, Input* in, Audio* a,
                              Player* p, Grocerush* gm)
     : Level(s, g, gb, in, a, p, gm), weighing(w)
 {
@@ -181,7 +181,7 @@ void WeighingLevel::update(float frameTime)
 void WeighingLevel::pickUp(std::size_t i)
 {
     Level::pickUp(i);
-    game->basketWeight += spec.products[i].weight;
+    game->basketWeight += plan.products[i].weight;
 }
 
 void WeighingLevel::collisions(float)

@@ -15,7 +15,7 @@ struct WeightBand {
     int highestStep;
 };
 
-struct WeighingSpec {
+struct WeighingPlan {
     int targetWeight;
     Table<WeightBand> bands;
     // Level 3 forgets the weighing on entry and on leaving, and stops its clock on leaving.
@@ -26,7 +26,7 @@ struct WeighingSpec {
 
 class WeighingLevel : public Level {
 public:
-    WeighingLevel(const levelsNS::LevelSpec& spec, const levelsNS::WeighingSpec& weighing, Graphics* graphics, Game* game,
+    WeighingLevel(const levelsNS::LevelPlan& plan, const levelsNS::WeighingPlan& weighing, Graphics* graphics, Game* game,
                   Input* input, Audio* audio, Player* player, Grocerush* grocerush);
     void initialize() override;
     void enter() override;
@@ -49,7 +49,7 @@ private:
     void weighAndBin(float frameTime);
     void drawGauge();
 
-    const levelsNS::WeighingSpec& weighing;
+    const levelsNS::WeighingPlan& weighing;
     TextureManager binBoxTexture, scalesDisplayTexture, scaleLightsTexture, scaleArrowsTexture, miniScaleTexture,
         wasteBinTexture;
     Image binBox, scalesDisplay;

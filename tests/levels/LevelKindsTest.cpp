@@ -163,7 +163,7 @@ TEST_F(Weighing, TheGaugeClimbsStepByStepAndGreenWeighsTheExactBasket)
 {
     enterLevel("LEVEL3");
     fillTo285();
-    EXPECT_TRUE(level->getSpec().listKinds.count == 4);
+    EXPECT_TRUE(level->getPlan().listKinds.count == 4);
     for (int frame = 0; frame < 74; ++frame) { // 1.48 s on the scale
         standOnScale();
         session->frame();

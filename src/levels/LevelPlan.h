@@ -1,6 +1,6 @@
 #pragma once
 // What a level is made of, as plain tables: its facts, products, shopping list,
-// obstacles and scenery. The framework in Level turns a LevelSpec into a playable
+// obstacles and scenery. The framework in Level turns a LevelPlan into a playable
 // level; each level adds only its own rules on top.
 
 #include <cstddef>
@@ -110,7 +110,7 @@ enum class PayWhen {
     WHOLE_LIST,    // every kind on the list collected
 };
 
-struct LevelSpec {
+struct LevelPlan {
     const char* name;
     const char* next;
     int objectivesPage;
