@@ -1,5 +1,9 @@
 #include "EnemyBase.h"
 
+#include "BlondePerson.h"
+#include "GingerPerson.h"
+#include "InvisibleMarker.h"
+
 EnemyBase::EnemyBase(const ShopperLook& look)
     : mode(STANDING), frameRight(look.frameRight), frameLeft(look.frameLeft), frameUp(look.frameUp), frameDown(look.frameDown)
 {

@@ -51,19 +51,3 @@ protected:
     int frameUp;
     int frameDown;
 };
-
-class BlondePerson : public EnemyBase {
-public:
-    BlondePerson();
-};
-
-class GingerPerson : public EnemyBase {
-public:
-    GingerPerson();
-};
-
-// A turning point for the shoppers: never drawn, never touches the trolley.
-class InvisibleMarker : public Entity {
-public:
-    InvisibleMarker();
-};

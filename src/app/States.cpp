@@ -1,11 +1,14 @@
 #include "States.h"
 
 #include "levels/Levels.h"
+#include "screens/CompleteScreen.h"
+#include "screens/CreditScreen.h"
 #include "screens/FrontEnd.h"
+#include "screens/GameOverScreen.h"
 #include "screens/HighScoreScreen.h"
-#include "screens/LevelEndScreens.h"
-#include "screens/LogoScreens.h"
-#include "screens/PageScreens.h"
+#include "screens/InstructionsScreen.h"
+#include "screens/LogoScreen.h"
+#include "screens/SubLogoScreen.h"
 
 namespace app {
 

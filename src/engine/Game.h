@@ -11,6 +11,7 @@
 #include "GameError.h"
 #include "Graphics.h"
 #include "Input.h"
+#include "InputDialogue.h"
 #include "MessageDialogue.h"
 #include "TextDX.h"
 #include "platform/Window.h"

@@ -1,5 +1,7 @@
 #include "MessageDialogue.h"
 
+#include "InputDialogue.h"
+
 #include "platform/Messages.h"
 
 MessageDialogue::MessageDialogue()

@@ -63,17 +63,3 @@ protected:
     bool visible;
     HWND window;
 };
-
-// Exists and follows the device protocol, but the game never shows one.
-class InputDialogue : public MessageDialogue {
-public:
-    InputDialogue();
-    ~InputDialogue() override;
-    void update();
-    void onLostDevice();
-    std::string getText() const { return inText; }
-
-private:
-    std::string inText;
-    std::unique_ptr<IDirect3DVertexBuffer9> inTextVerts;
-};

@@ -1,5 +1,5 @@
 #include "LevelTables.h"
-#include "Levels.h"
+#include "LevelPlans.h"
 
 namespace levelsNS {
 

@@ -1,4 +1,14 @@
 #include "Levels.h"
+#include "Level1.h"
+#include "Level2.h"
+#include "Level3.h"
+#include "Level4.h"
+#include "Level5.h"
+#include "Level6.h"
+#include "Level7.h"
+#include "Level8.h"
+#include "Level9.h"
+#include "Level10.h"
 
 GameState* makeLevel(int number, Graphics* g, Game* gb, Input* in, Audio* a, Player* p, Grocerush* gm)
 {

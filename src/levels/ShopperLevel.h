@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "Level.h"
-#include "actors/EnemyBase.h"
+#include "actors/BlondePerson.h"
+#include "actors/GingerPerson.h"
+#include "actors/InvisibleMarker.h"
 
 namespace levelsNS {
 

@@ -1,4 +1,5 @@
-#include "LevelEndScreens.h"
+#include "CompleteScreen.h"
+#include "GameOverScreen.h"
 
 #include "game/Loading.h"
 

@@ -1,4 +1,5 @@
-#include "LogoScreens.h"
+#include "LogoScreen.h"
+#include "SubLogoScreen.h"
 
 #include "game/Loading.h"
 

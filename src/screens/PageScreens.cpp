@@ -1,4 +1,5 @@
-#include "PageScreens.h"
+#include "CreditScreen.h"
+#include "InstructionsScreen.h"
 
 #include "game/Loading.h"
 

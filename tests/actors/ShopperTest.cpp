@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "actors/EnemyBase.h"
+#include "actors/BlondePerson.h"
+#include "actors/GingerPerson.h"
+#include "actors/InvisibleMarker.h"
 
 namespace {
 

@@ -1,4 +1,8 @@
 #include "LevelFixture.h"
+#include "actors/EnemyBase.h"
+#include "levels/ShopperLevel.h"
+#include "levels/TallyLevel.h"
+#include "levels/WeighingLevel.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 #include "support/WholeGame.h"
 #include "screens/FrontEnd.h"
-#include "screens/LogoScreens.h"
-#include "screens/PageScreens.h"
+#include "screens/LogoScreen.h"
+#include "screens/SubLogoScreen.h"
+#include "screens/CreditScreen.h"
+#include "screens/InstructionsScreen.h"
 
 namespace {
 

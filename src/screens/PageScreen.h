@@ -1,5 +1,5 @@
 #pragma once
-// Screens that show a tall page over a background, both cut from one sheet: the
+// A tall page over a background, both cut from one sheet: the base of the
 // instructions, scrolled by the player, and the credits, which rise by themselves.
 
 #include "Screen.h"
@@ -31,24 +31,4 @@ protected:
     TextureManager texture;
     Image background;
     Image textImage;
-};
-
-class InstructionsScreen : public PageScreen {
-public:
-    InstructionsScreen(Graphics* graphics, Input* input, Audio* audio, Grocerush* game);
-    void enter() override;
-    void update(float frameTime) override;
-};
-
-class CreditScreen : public PageScreen {
-public:
-    CreditScreen(Graphics* graphics, Input* input, Audio* audio, Grocerush* game);
-    void leave() override;
-    void update(float frameTime) override;
-
-    float getTimer() const { return timer; }
-
-private:
-    float scroll = 0;
-    float timer = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// The two screens that end a run, level complete and game over: a picture and a box
-// that shows the initials being typed; Enter or START submits the trolley's score
-// under them and goes on to the high-score table.
+// What ends a run, level complete or game over: a picture and a box that shows the
+// initials being typed; Enter or START submits the trolley's score under them and
+// goes on to the high-score table.
 
 #include <memory>
 
@@ -36,16 +36,4 @@ protected:
     // Drawn on its own, after the sprite batch, so the initials sit above everything.
     std::unique_ptr<ID3DXFont> nameFont;
     RECT nameRect{450, 640, 0, 0};
-};
-
-class CompleteScreen : public LevelEndScreen {
-public:
-    CompleteScreen(Graphics* graphics, Input* input, Audio* audio, Player* player, Grocerush* game);
-    void enter() override;
-};
-
-class GameOverScreen : public LevelEndScreen {
-public:
-    GameOverScreen(Graphics* graphics, Input* input, Audio* audio, Player* player, Grocerush* game);
-    void enter() override;
 };
