@@ -219,6 +219,12 @@ void Level::initScenery()
 void Level::initialize()
 {
     initFonts();
+    initBoard();
+}
+
+// Everything after the fonts, in the order whose first failure the player is told of.
+void Level::initBoard()
+{
     if (plan.objectivesBeforeStopwatch) {
         initObjectives();
         initStopwatch();
@@ -494,6 +500,17 @@ void Level::drawHudNumbers(bool withClock)
     }
 }
 
+// What stands on the floor, from the pay spot up to the trolley and the till over it.
+void Level::drawShopFloor()
+{
+    drawPaySpot();
+    drawScenery();
+    drawObstacles();
+    player->draw();
+    checkout.draw(graphicsNS::WHITE);
+    drawCheckoutLight();
+}
+
 void Level::render()
 {
     graphics->spriteBegin();
@@ -502,12 +519,7 @@ void Level::render()
     stopwatch.draw(graphicsNS::WHITE);
     drawProducts();
     drawChecklist();
-    drawPaySpot();
-    drawScenery();
-    drawObstacles();
-    player->draw();
-    checkout.draw(graphicsNS::WHITE);
-    drawCheckoutLight();
+    drawShopFloor();
     drawAboveCheckout();
     if (!game->clockRunning) objectivesBox.draw(graphicsNS::WHITE);
     drawHudNumbers(true);

@@ -65,6 +65,7 @@ protected:
     void drawPaySpot();
     void drawScenery();
     void drawObstacles();
+    void drawShopFloor();
     void drawCheckoutLight();
     // What a level draws over the checkout and under the objectives (its shoppers).
     virtual void drawAboveCheckout() {}
@@ -72,6 +73,7 @@ protected:
 
     // Set-up steps shared by every level.
     void initFonts();
+    void initBoard();
     void initStopwatch();
     void initObjectives();
     void initFloor();

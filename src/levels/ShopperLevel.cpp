@@ -51,15 +51,7 @@ void ShopperLevel::initialize()
         blondes[i].setCollisionType(BOX);
     }
     for (std::size_t i = 0; i < gingers.size(); ++i) setUp(gingers[i], shopperPlan.gingers[i], "Error initializing ginger person");
-    initStopwatch();
-    initObjectives();
-    initFloor();
-    initObstacles();
-    initCheckout();
-    initProducts();
-    initHud();
-    initChecklist();
-    initScenery();
+    initBoard();
 }
 
 // The shoppers are not put back: they carry on from wherever they were.

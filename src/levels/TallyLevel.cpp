@@ -159,12 +159,7 @@ void TallyLevel::render()
     }
     stopwatch.draw(graphicsNS::WHITE);
     drawProducts();
-    drawPaySpot();
-    drawScenery();
-    drawObstacles();
-    player->draw();
-    checkout.draw(graphicsNS::WHITE);
-    drawCheckoutLight();
+    drawShopFloor();
     if (!game->clockRunning) objectivesBox.draw(graphicsNS::WHITE);
     drawHudNumbers(true);
     graphics->spriteEnd();

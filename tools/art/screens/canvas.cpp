@@ -40,25 +40,6 @@ Context newContext(cairo_surface_t* s) {
     return c;
 }
 
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    r = std::min(r, std::min(w, h) / 2);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
-}
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
 void star(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rot) {
     cairo_new_sub_path(cr);
     for (int i = 0; i < points * 2; ++i) {
@@ -396,27 +377,6 @@ void Sheet::frame(int f, const std::function<void(cairo_t*)>& paint) {
     cairo_set_source_surface(c.get(), fs.get(), (f % columns_) * frameW_, (f / columns_) * frameH_);
     cairo_rectangle(c.get(), (f % columns_) * frameW_, (f / columns_) * frameH_, frameW_, frameH_);
     cairo_fill(c.get());
-}
-
-int avoidColourKey(cairo_surface_t* s) {
-    cairo_surface_flush(s);
-    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    unsigned char* data = cairo_image_surface_get_data(s);
-    int n = 0;
-    for (int y = 0; y < h; ++y) {
-        uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-        for (int x = 0; x < w; ++x)
-            if (row[x] == 0xFF00FF00u) row[x] = 0xFF00FE00u, ++n;
-    }
-    cairo_surface_mark_dirty(s);
-    return n;
-}
-
-void writePng(cairo_surface_t* s, const std::string& path) {
-    avoidColourKey(s);
-    if (cairo_surface_write_to_png(s, path.c_str()) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error("cannot write " + path);
 }
 
 unsigned Random::next() {

@@ -4,6 +4,8 @@
 
 #include <cairo.h>
 
+#include "shapes.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,9 +43,7 @@ using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 Surface newSurface(int w, int h);
 Context newContext(cairo_surface_t* s);
 
-// Paths.
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+// Paths, beside roundedRect and ellipse.
 void star(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double rot = 0);
 
 // Fill the current path with a colour and stroke it with the ink outline.
@@ -106,9 +106,6 @@ private:
     Surface sheet_;
 };
 
-// The game keys pure opaque green out; nudges any such pixel to a near neighbour.
-int avoidColourKey(cairo_surface_t* s);
-void writePng(cairo_surface_t* s, const std::string& path);
 
 // Deterministic pseudo-random numbers for scattering confetti and the like.
 class Random {

@@ -33,26 +33,6 @@ Surface::~Surface() {
 
 void source(cairo_t* cr, Color c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min(r, std::min(w, h) / 2);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-  cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-  cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-  cairo_close_path(cr);
-}
-
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-}
-
 void circle(cairo_t* cr, double cx, double cy, double r) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
@@ -492,20 +472,6 @@ void Sheet::frame(int index, const Draw& draw) {
   cairo_set_operator(c, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(c, f.get(), x, y);
   cairo_paint(c);
-}
-
-void writePng(const Surface& s, const std::string& path) {
-  cairo_surface_flush(s.get());
-  uint8_t* data = cairo_image_surface_get_data(s.get());
-  int stride = cairo_image_surface_get_stride(s.get());
-  for (int y = 0; y < s.height(); ++y) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
-    for (int x = 0; x < s.width(); ++x)
-      if (row[x] == 0xFF00FF00u) row[x] = 0xFF00FE00u;  // the game would see the colour key
-  }
-  cairo_surface_mark_dirty(s.get());
-  if (cairo_surface_write_to_png(s.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)
-    throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace art

@@ -4,6 +4,8 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
+#include "shapes.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -96,8 +98,6 @@ class Saved {
 using Draw = std::function<void(cairo_t*)>;
 
 void source(cairo_t* cr, Color c);
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void circle(cairo_t* cr, double cx, double cy, double r);
 // Fills the current path and strokes it with the ink outline.
 void fillOutline(cairo_t* cr, Color fill, double lineWidth = 2.5, Color line = pal::ink);
@@ -202,7 +202,6 @@ struct Sheet {
   void frameRect(int index, double& x, double& y) const;
 };
 
-// Writes a PNG; pixels of exactly opaque pure green (the game's colour key) are nudged.
-void writePng(const Surface& s, const std::string& path);
+inline void writePng(const Surface& s, const std::string& path) { writePng(s.get(), path); }
 
 }  // namespace art
